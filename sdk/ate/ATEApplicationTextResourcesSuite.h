@@ -1,0 +1,11 @@
+#ifndef ZARVEL_SDK_ATE_APPLICATIONTEXTRESOURCES_SUITE_H
+#define ZARVEL_SDK_ATE_APPLICATIONTEXTRESOURCES_SUITE_H
+
+#include "ATETypes.h"
+
+#define kATEApplicationTextResourcesSuite ATE_SUITE_NAME(ApplicationTextResources)
+#define kATEApplicationTextResourcesSuiteVersion 1
+
+ATE_DECLARE_HANDLE_SUITE(ApplicationTextResources);
+
+#endif

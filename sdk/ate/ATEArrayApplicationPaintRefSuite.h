@@ -1,0 +1,11 @@
+#ifndef ZARVEL_SDK_ATE_ARRAYAPPLICATIONPAINTREF_SUITE_H
+#define ZARVEL_SDK_ATE_ARRAYAPPLICATIONPAINTREF_SUITE_H
+
+#include "ATETypes.h"
+
+#define kATEArrayApplicationPaintRefSuite ATE_SUITE_NAME(ArrayApplicationPaintRef)
+#define kATEArrayApplicationPaintRefSuiteVersion 1
+
+ATE_DECLARE_HANDLE_SUITE(ArrayApplicationPaintRef);
+
+#endif

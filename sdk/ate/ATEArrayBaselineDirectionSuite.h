@@ -1,0 +1,11 @@
+#ifndef ZARVEL_SDK_ATE_ARRAYBASELINEDIRECTION_SUITE_H
+#define ZARVEL_SDK_ATE_ARRAYBASELINEDIRECTION_SUITE_H
+
+#include "ATETypes.h"
+
+#define kATEArrayBaselineDirectionSuite ATE_SUITE_NAME(ArrayBaselineDirection)
+#define kATEArrayBaselineDirectionSuiteVersion 1
+
+ATE_DECLARE_HANDLE_SUITE(ArrayBaselineDirection);
+
+#endif

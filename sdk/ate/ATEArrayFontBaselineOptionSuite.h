@@ -1,0 +1,11 @@
+#ifndef ZARVEL_SDK_ATE_ARRAYFONTBASELINEOPTION_SUITE_H
+#define ZARVEL_SDK_ATE_ARRAYFONTBASELINEOPTION_SUITE_H
+
+#include "ATETypes.h"
+
+#define kATEArrayFontBaselineOptionSuite ATE_SUITE_NAME(ArrayFontBaselineOption)
+#define kATEArrayFontBaselineOptionSuiteVersion 1
+
+ATE_DECLARE_HANDLE_SUITE(ArrayFontBaselineOption);
+
+#endif

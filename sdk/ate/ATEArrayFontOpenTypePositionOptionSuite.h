@@ -1,0 +1,11 @@
+#ifndef ZARVEL_SDK_ATE_ARRAYFONTOPENTYPEPOSITIONOPTION_SUITE_H
+#define ZARVEL_SDK_ATE_ARRAYFONTOPENTYPEPOSITIONOPTION_SUITE_H
+
+#include "ATETypes.h"
+
+#define kATEArrayFontOpenTypePositionOptionSuite ATE_SUITE_NAME(ArrayFontOpenTypePositionOption)
+#define kATEArrayFontOpenTypePositionOptionSuiteVersion 1
+
+ATE_DECLARE_HANDLE_SUITE(ArrayFontOpenTypePositionOption);
+
+#endif

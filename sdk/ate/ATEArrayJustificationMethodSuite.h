@@ -1,0 +1,11 @@
+#ifndef ZARVEL_SDK_ATE_ARRAYJUSTIFICATIONMETHOD_SUITE_H
+#define ZARVEL_SDK_ATE_ARRAYJUSTIFICATIONMETHOD_SUITE_H
+
+#include "ATETypes.h"
+
+#define kATEArrayJustificationMethodSuite ATE_SUITE_NAME(ArrayJustificationMethod)
+#define kATEArrayJustificationMethodSuiteVersion 1
+
+ATE_DECLARE_HANDLE_SUITE(ArrayJustificationMethod);
+
+#endif

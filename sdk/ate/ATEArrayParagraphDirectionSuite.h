@@ -1,0 +1,11 @@
+#ifndef ZARVEL_SDK_ATE_ARRAYPARAGRAPHDIRECTION_SUITE_H
+#define ZARVEL_SDK_ATE_ARRAYPARAGRAPHDIRECTION_SUITE_H
+
+#include "ATETypes.h"
+
+#define kATEArrayParagraphDirectionSuite ATE_SUITE_NAME(ArrayParagraphDirection)
+#define kATEArrayParagraphDirectionSuiteVersion 1
+
+ATE_DECLARE_HANDLE_SUITE(ArrayParagraphDirection);
+
+#endif

@@ -1,0 +1,11 @@
+#ifndef ZARVEL_SDK_ATE_ARRAYPARAGRAPHJUSTIFICATION_SUITE_H
+#define ZARVEL_SDK_ATE_ARRAYPARAGRAPHJUSTIFICATION_SUITE_H
+
+#include "ATETypes.h"
+
+#define kATEArrayParagraphJustificationSuite ATE_SUITE_NAME(ArrayParagraphJustification)
+#define kATEArrayParagraphJustificationSuiteVersion 1
+
+ATE_DECLARE_HANDLE_SUITE(ArrayParagraphJustification);
+
+#endif

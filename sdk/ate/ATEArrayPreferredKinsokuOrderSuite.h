@@ -1,0 +1,11 @@
+#ifndef ZARVEL_SDK_ATE_ARRAYPREFERREDKINSOKUORDER_SUITE_H
+#define ZARVEL_SDK_ATE_ARRAYPREFERREDKINSOKUORDER_SUITE_H
+
+#include "ATETypes.h"
+
+#define kATEArrayPreferredKinsokuOrderSuite ATE_SUITE_NAME(ArrayPreferredKinsokuOrder)
+#define kATEArrayPreferredKinsokuOrderSuiteVersion 1
+
+ATE_DECLARE_HANDLE_SUITE(ArrayPreferredKinsokuOrder);
+
+#endif

@@ -1,0 +1,11 @@
+#ifndef ZARVEL_SDK_ATE_ARRAYSTRIKETHROUGHPOSITION_SUITE_H
+#define ZARVEL_SDK_ATE_ARRAYSTRIKETHROUGHPOSITION_SUITE_H
+
+#include "ATETypes.h"
+
+#define kATEArrayStrikethroughPositionSuite ATE_SUITE_NAME(ArrayStrikethroughPosition)
+#define kATEArrayStrikethroughPositionSuiteVersion 1
+
+ATE_DECLARE_HANDLE_SUITE(ArrayStrikethroughPosition);
+
+#endif

@@ -1,0 +1,11 @@
+#ifndef ZARVEL_SDK_ATE_ARRAYSTYLERUNALIGNMENT_SUITE_H
+#define ZARVEL_SDK_ATE_ARRAYSTYLERUNALIGNMENT_SUITE_H
+
+#include "ATETypes.h"
+
+#define kATEArrayStyleRunAlignmentSuite ATE_SUITE_NAME(ArrayStyleRunAlignment)
+#define kATEArrayStyleRunAlignmentSuiteVersion 1
+
+ATE_DECLARE_HANDLE_SUITE(ArrayStyleRunAlignment);
+
+#endif

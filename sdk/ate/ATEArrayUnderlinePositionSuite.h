@@ -1,0 +1,11 @@
+#ifndef ZARVEL_SDK_ATE_ARRAYUNDERLINEPOSITION_SUITE_H
+#define ZARVEL_SDK_ATE_ARRAYUNDERLINEPOSITION_SUITE_H
+
+#include "ATETypes.h"
+
+#define kATEArrayUnderlinePositionSuite ATE_SUITE_NAME(ArrayUnderlinePosition)
+#define kATEArrayUnderlinePositionSuiteVersion 1
+
+ATE_DECLARE_HANDLE_SUITE(ArrayUnderlinePosition);
+
+#endif

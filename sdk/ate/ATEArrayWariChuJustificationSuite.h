@@ -1,0 +1,11 @@
+#ifndef ZARVEL_SDK_ATE_ARRAYWARICHUJUSTIFICATION_SUITE_H
+#define ZARVEL_SDK_ATE_ARRAYWARICHUJUSTIFICATION_SUITE_H
+
+#include "ATETypes.h"
+
+#define kATEArrayWariChuJustificationSuite ATE_SUITE_NAME(ArrayWariChuJustification)
+#define kATEArrayWariChuJustificationSuiteVersion 1
+
+ATE_DECLARE_HANDLE_SUITE(ArrayWariChuJustification);
+
+#endif
