@@ -1,0 +1,10 @@
+// The About box opened from the panel menu and from the plug-in's About menu items.
+#pragma once
+
+#include "ADMTypes.h"
+#include "HostTypes.h"
+
+// Init procedure of the About box: installs the OK handling and the About picture.
+HostErr ZV_API InitializeDialog(ADMDialogRef dialog);
+// Notify procedure of the About box's OK button.
+void ZV_API HandleDialogOKButton(ADMItemRef item, ADMNotifierRef notifier);

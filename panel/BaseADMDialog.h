@@ -1,0 +1,42 @@
+// Binds one dialog of the dialog manager to one object: creates it from a dialog resource and
+// turns the dialog manager's callbacks into virtual operations.
+#pragma once
+
+#include <cstdint>
+
+#include "ADMTypes.h"
+#include "HostTypes.h"
+#include "panel/IADMDialog.h"
+
+class BaseADMDialog : public IADMDialog {
+ public:
+  BaseADMDialog() = default;
+  BaseADMDialog(const BaseADMDialog &) = delete;
+  BaseADMDialog &operator=(const BaseADMDialog &) = delete;
+
+  // Installs the draw, track, notify and destroy procedures on the dialog; returns 0.
+  virtual HostErr Init();
+  virtual void Draw(ADMDrawerRef drawer);
+  virtual HostBool Track(ADMTrackerRef tracker);
+  virtual void Notify(ADMNotifierRef notifier);
+  virtual void OnDestroy();
+  // Unless the last run was modal, detaches from the dialog and destroys it.
+  virtual ~BaseADMDialog();
+
+  virtual ADMDialogRef Create(HostPluginRef plugin, const char *name, int32_t dialogID,
+                              int32_t style, int32_t options);
+  virtual int32_t Modal(HostPluginRef plugin, const char *name, int32_t dialogID, int32_t style,
+                        int32_t options);
+  virtual int32_t PopupModal(HostPluginRef plugin, const char *name, int32_t dialogID,
+                             int32_t options);
+
+ protected:
+  static HostErr ZV_API InitProc(ADMDialogRef dialog);
+  static void ZV_API DrawProc(ADMDialogRef dialog, ADMDrawerRef drawer);
+  static HostBool ZV_API TrackProc(ADMDialogRef dialog, ADMTrackerRef tracker);
+  static void ZV_API NotifyProc(ADMDialogRef dialog, ADMNotifierRef notifier);
+  static void ZV_API DestroyProc(ADMDialogRef dialog);
+
+  // Set for a modal or pop-up modal run: the dialog manager then owns the dialog's lifetime.
+  int32_t isModal = 0;
+};
