@@ -1,0 +1,23 @@
+// The command line of zarvel-host.
+#pragma once
+
+#include <string>
+
+#include "host/core/Host.h"
+
+namespace zvhost {
+
+struct CommandLine {
+  enum class Mode { Run, Inspect, Help, Version } mode = Mode::Run;
+  HostOptions options;
+  std::string script;  // a file, "-" for standard input, empty for the prompt
+  std::string inspectModule;
+};
+
+// Throws UsageError naming the bad argument.
+CommandLine ParseCommandLine(int argc, const char *const *argv);
+
+// The --help text: usage, options, script commands and every host operation's name.
+std::string HelpText(const Host &host);
+
+}  // namespace zvhost

@@ -1,0 +1,144 @@
+#include "host/core/Host.h"
+
+#include <fstream>
+#include <stdexcept>
+
+#include "PluginMessages.h"
+#include "host/adm/DialogManager.h"
+#include "host/core/BasicSuite.h"
+#include "host/core/Notifiers.h"
+#include "host/core/PluginConnection.h"
+#include "host/core/UsageError.h"
+#include "host/engine/Documents.h"
+#include "host/menus/MenuBar.h"
+#include "host/prefs/Preferences.h"
+#include "host/services/ServiceSuites.h"
+
+namespace zvhost {
+
+namespace {
+
+Host *gHost = nullptr;
+
+// "NAME:VERSION" of --missing-suite.
+std::pair<std::string, int32_t> ParseSuiteVersion(const std::string &text) {
+  size_t colon = text.rfind(':');
+  if (colon == std::string::npos || colon == 0 || colon + 1 == text.size()) {
+    throw UsageError("missing suite '" + text + "': expected NAME:VERSION");
+  }
+  try {
+    size_t used = 0;
+    int version = std::stoi(text.substr(colon + 1), &used);
+    if (used != text.size() - colon - 1) throw std::invalid_argument(text);
+    return {text.substr(0, colon), version};
+  } catch (const std::logic_error &) {
+    throw UsageError("missing suite '" + text + "': version '" + text.substr(colon + 1) +
+                     "' is not a number");
+  }
+}
+
+}  // namespace
+
+Host &TheHost() {
+  if (gHost == nullptr) throw std::logic_error("no host exists");
+  return *gHost;
+}
+
+Host::Host(HostOptions hostOptions, std::ostream &out)
+    : options(std::move(hostOptions)), output(out, options.json) {
+  if (gHost != nullptr) throw std::logic_error("only one host may exist at a time");
+  gHost = this;
+  try {
+    basic = std::make_unique<BasicSuite>();
+    notifiers = std::make_unique<Notifiers>();
+    OfferUserSuites();
+    OfferIdleSuites();
+    documents = std::make_unique<Documents>();
+    dialogs = std::make_unique<DialogManager>();
+    menus = std::make_unique<MenuBar>();
+    prefs = std::make_unique<Preferences>();
+
+    for (const std::string &missing : options.missingSuites) {
+      auto [name, version] = ParseSuiteVersion(missing);
+      suites.Withhold(name, version);
+    }
+    for (const std::string &failure : options.failures) {
+      FailureRule rule = FailurePlan::Parse(failure);
+      if (!suites.HasOperation(rule.operation)) {
+        throw UsageError("failure '" + failure + "': unknown operation '" + rule.operation +
+                         "' (zarvel-host --help lists them)");
+      }
+      failures.Add(std::move(rule));
+    }
+    if (!options.prefsPath.empty()) prefs->Load(options.prefsPath);
+
+    RegisterOwnCommands();
+    documents->RegisterCommands(commands);
+    dialogs->RegisterCommands(commands);
+    menus->RegisterCommands(commands);
+    prefs->RegisterCommands(commands);
+  } catch (...) {
+    gHost = nullptr;
+    throw;
+  }
+}
+
+Host::~Host() {
+  // The parts may still call TheHost() while they go; the order is the reverse of making.
+  plugin.reset();
+  prefs.reset();
+  menus.reset();
+  dialogs.reset();
+  documents.reset();
+  notifiers.reset();
+  basic.reset();
+  gHost = nullptr;
+}
+
+void Host::Start(std::unique_ptr<LoadedModule> module) {
+  plugin = std::make_unique<PluginConnection>(std::move(module));
+  plugin->Send(kSPInterfaceCaller, kSPInterfaceStartupSelector);
+}
+
+void Host::Execute(const std::string &line) {
+  std::vector<std::string> words = SplitScriptLine(line);
+  if (words.empty()) return;
+  const ScriptCommand *command = commands.Match(words);
+  if (command == nullptr) {
+    throw UsageError("unknown command '" + words[0] + "' (`help` lists the commands)");
+  }
+  std::vector<std::string> args(words.begin() + static_cast<long>(command->words.size()),
+                                words.end());
+  command->run(args);
+}
+
+void Host::Refuse(const std::string &reason) {
+  output.Emit({{"kind", "refused"}, {"reason", reason}});
+}
+
+int Host::Finish() {
+  if (finished_) return kExitDone;
+  finished_ = true;
+  if (plugin && plugin->Loaded()) {
+    dialogs->DestroyAll();
+    plugin->Send(kSPInterfaceCaller, kSPInterfaceShutdownSelector);
+    plugin->Unload();
+  }
+  if (!options.prefsPath.empty()) prefs->Save(options.prefsPath);
+
+  int status = kExitDone;
+  if (options.strict) {
+    Json live = Json::object();
+    bool leaked = false;
+    for (const LiveCounter *counter : LiveCounter::All()) {
+      if (counter->Live() == 0) continue;
+      live[counter->Kind()] = counter->Live();
+      leaked = true;
+    }
+    if (leaked) output.Emit({{"kind", "leaks"}, {"live", live}});
+    if (leaked || !findings.All().empty()) status = kExitStrict;
+  }
+  return status;
+}
+
+}  // namespace zvhost

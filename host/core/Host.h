@@ -1,0 +1,87 @@
+// The stand-in host: one object that owns every part of it. Suite functions are plain C
+// functions without a context argument, so they reach the host through TheHost().
+#pragma once
+
+#include <iosfwd>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "host/core/CommandTable.h"
+#include "host/core/FailurePlan.h"
+#include "host/core/Findings.h"
+#include "host/core/Output.h"
+#include "host/core/SuiteRegistry.h"
+
+namespace zvhost {
+
+class BasicSuite;
+class Notifiers;
+class PluginConnection;
+class LoadedModule;
+class Documents;
+class DialogManager;
+class MenuBar;
+class Preferences;
+
+struct HostOptions {
+  bool json = false;
+  bool strict = false;
+  std::string pluginPath;
+  std::string prefsPath;
+  std::vector<std::string> missingSuites;  // "NAME:VERSION"
+  std::vector<std::string> failures;       // "SUITE/OPERATION:CODE[:COUNT]"
+};
+
+// The exit statuses of zarvel-host.
+enum ExitStatus { kExitDone = 0, kExitUsage = 2, kExitModule = 3, kExitStrict = 4 };
+
+// Ends the session at once with a status (a module that cannot be loaded or reloaded).
+struct HostExit {
+  int status;
+  std::string reason;
+};
+
+class Host {
+ public:
+  // Builds every part and offers every suite; throws UsageError for bad options.
+  Host(HostOptions options, std::ostream &out);
+  ~Host();
+  Host(const Host &) = delete;
+  Host &operator=(const Host &) = delete;
+
+  // Loads the module and sends "Startup". Throws HostExit when it cannot be loaded.
+  void Start(std::unique_ptr<LoadedModule> module);
+  // Runs one script line; throws UsageError for a bad one.
+  void Execute(const std::string &line);
+  // Destroys the floating dialogs, sends "Shutdown" and "Unload", unloads the module,
+  // writes the preferences, checks for leaks; returns the exit status.
+  int Finish();
+
+  // A user action that a real host would not carry out: said so, nothing sent.
+  void Refuse(const std::string &reason);
+
+  HostOptions options;
+  Output output;
+  Findings findings;
+  FailurePlan failures;
+  SuiteRegistry suites;
+  CommandTable commands;
+
+  std::unique_ptr<BasicSuite> basic;
+  std::unique_ptr<Notifiers> notifiers;
+  std::unique_ptr<PluginConnection> plugin;
+  std::unique_ptr<Documents> documents;
+  std::unique_ptr<DialogManager> dialogs;
+  std::unique_ptr<MenuBar> menus;
+  std::unique_ptr<Preferences> prefs;
+
+ private:
+  void RegisterOwnCommands();
+  bool finished_ = false;
+};
+
+// The host of this process; exists while a Host object does.
+Host &TheHost();
+
+}  // namespace zvhost

@@ -1,0 +1,95 @@
+// The host's own script commands: the About request, unload and reload, failures on
+// demand, `dump refs`, `help` and `quit`.
+#include "PluginMessages.h"
+#include "host/core/Host.h"
+#include "host/core/LiveObjects.h"
+#include "host/core/PluginConnection.h"
+#include "host/core/UsageError.h"
+
+namespace zvhost {
+
+namespace {
+
+void NoArguments(const std::vector<std::string> &args, const char *usage) {
+  if (!args.empty()) throw UsageError(std::string("usage: ") + usage);
+}
+
+Json RefsDump() {
+  Json live = Json::object();
+  size_t artSets = 0;
+  size_t blocks = 0;
+  for (const LiveCounter *counter : LiveCounter::All()) {
+    switch (counter->Category()) {
+      case LiveCategory::TextEngine:
+        live[counter->Kind()] = counter->Live();
+        break;
+      case LiveCategory::ArtSet:
+        artSets += counter->Live();
+        break;
+      case LiveCategory::Block:
+        blocks += counter->Live();
+        break;
+      case LiveCategory::Other:
+        break;
+    }
+  }
+  return {{"kind", "refs"}, {"live", live}, {"artSets", artSets}, {"blocks", blocks}};
+}
+
+}  // namespace
+
+void Host::RegisterOwnCommands() {
+  commands.Add({{"about"},
+                "about",
+                "the host's About Plug-ins request for this plug-in",
+                [this](const std::vector<std::string> &args) {
+                  NoArguments(args, "about");
+                  if (!plugin->Loaded()) return Refuse("the module is unloaded");
+                  plugin->Send(kSPInterfaceCaller, kSPInterfaceAboutSelector);
+                }});
+  commands.Add({{"unload"},
+                "unload",
+                "sends \"Unload\" and unloads the module",
+                [this](const std::vector<std::string> &args) {
+                  NoArguments(args, "unload");
+                  if (!plugin->Loaded()) return Refuse("the module is unloaded already");
+                  plugin->Unload();
+                }});
+  commands.Add({{"reload"},
+                "reload",
+                "loads the module again and sends \"Reload\"",
+                [this](const std::vector<std::string> &args) {
+                  NoArguments(args, "reload");
+                  if (plugin->Loaded()) return Refuse("the module is loaded");
+                  plugin->Reload();
+                }});
+  commands.Add({{"fail"},
+                "fail \"SUITE/OPERATION:CODE[:COUNT]\"",
+                "from now on, the next COUNT calls (0: every call) of the operation fail",
+                [this](const std::vector<std::string> &args) {
+                  if (args.size() != 1) {
+                    throw UsageError("usage: fail \"SUITE/OPERATION:CODE[:COUNT]\"");
+                  }
+                  FailureRule rule = FailurePlan::Parse(args[0]);
+                  if (!suites.HasOperation(rule.operation)) {
+                    throw UsageError("unknown operation '" + rule.operation +
+                                     "' (zarvel-host --help lists them)");
+                  }
+                  failures.Add(std::move(rule));
+                }});
+  commands.Add({{"dump", "refs"},
+                "dump refs",
+                "live text-engine references by kind, art sets, blocks",
+                [this](const std::vector<std::string> &args) {
+                  NoArguments(args, "dump refs");
+                  output.Emit(RefsDump());
+                }});
+  commands.Add(
+      {{"help"}, "help", "lists the commands", [this](const std::vector<std::string> &) {
+         for (const ScriptCommand &command : commands.All()) {
+           output.Emit({{"kind", "note"}, {"text", command.usage + "\n    " + command.help}});
+         }
+       }});
+}
+
+}  // namespace zvhost

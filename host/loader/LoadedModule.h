@@ -1,0 +1,40 @@
+// A plug-in module as the host holds it: its entry point and its resources.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "PluginMessages.h"
+#include "host/resources/PropertyList.h"
+#include "host/resources/ResourceSource.h"
+
+namespace zvhost {
+
+// The file is not a module this host can load; the text says why.
+class ModuleError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class LoadedModule {
+ public:
+  virtual ~LoadedModule() = default;
+
+  virtual PluginMainProc EntryPoint() const = 0;
+  virtual const ResourceSource &Resources() const = 0;
+  virtual const PropertyList &Properties() const = 0;
+  virtual const std::string &Path() const = 0;
+  // Loads the same module again after this one is gone (the host's reload).
+  virtual std::function<std::unique_ptr<LoadedModule>()> Reopener() const = 0;
+};
+
+// Loads a module file as the platform's loader does, after finding and checking its
+// property list and the entry point it names. Throws ModuleError.
+std::unique_ptr<LoadedModule> OpenModule(const std::string &path);
+
+// The property list of a module's resources, checked; throws ModuleError naming the module.
+PropertyList CheckedPropertyList(const ResourceSource &resources, const std::string &path);
+
+}  // namespace zvhost

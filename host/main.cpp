@@ -1,0 +1,86 @@
+// zarvel-host: the stand-in host. See `zarvel-host --help`.
+#include <fstream>
+#include <iostream>
+
+#include "host/cli/CommandLine.h"
+#include "host/cli/ExecutablePath.h"
+#include "host/core/Host.h"
+#include "host/core/ScriptRunner.h"
+#include "host/core/UsageError.h"
+#include "host/inspect/Inspect.h"
+#include "host/loader/LoadedModule.h"
+
+namespace {
+
+constexpr const char *kVersion = "zarvel-host 14.0.0";
+
+// Errors before a host exists go to standard error, or as a JSON line with --json.
+int Fail(bool json, int status, const std::string &reason) {
+  if (json) {
+    std::cout << zvhost::Json{{"kind", "error"}, {"reason", reason}}.dump() << std::endl;
+  } else {
+    std::cerr << "zarvel-host: " << reason << std::endl;
+  }
+  return status;
+}
+
+int Run(const zvhost::CommandLine &line) {
+  zvhost::HostOptions options = line.options;
+  if (options.pluginPath.empty()) {
+    options.pluginPath = zvhost::ExecutableDirectory() + "/Zarvel.aip";
+  }
+  std::ifstream file;
+  if (!line.script.empty() && line.script != "-") {
+    file.open(line.script);
+    if (!file) return Fail(options.json, zvhost::kExitUsage, "cannot read script " + line.script);
+  }
+  zvhost::Host host(options, std::cout);
+  try {
+    host.Start(zvhost::OpenModule(options.pluginPath));
+    int status;
+    if (file.is_open()) {
+      status = zvhost::RunScript(host, file, false);
+    } else if (line.script == "-") {
+      status = zvhost::RunScript(host, std::cin, false);
+    } else {
+      status = zvhost::RunScript(host, std::cin, true, &std::cerr);
+    }
+    int finish = host.Finish();
+    return status != zvhost::kExitDone ? status : finish;
+  } catch (const zvhost::ModuleError &error) {
+    host.output.Emit({{"kind", "error"}, {"reason", error.what()}});
+    return zvhost::kExitModule;
+  } catch (const zvhost::HostExit &exit) {
+    host.output.Emit({{"kind", "error"}, {"reason", exit.reason}});
+    return exit.status;
+  }
+}
+
+}  // namespace
+
+int main(int argc, char **argv) {
+  bool json = false;
+  try {
+    zvhost::CommandLine line = zvhost::ParseCommandLine(argc, argv);
+    json = line.options.json;
+    switch (line.mode) {
+      case zvhost::CommandLine::Mode::Help: {
+        zvhost::Host host(zvhost::HostOptions{}, std::cout);
+        std::cout << zvhost::HelpText(host);
+        return zvhost::kExitDone;
+      }
+      case zvhost::CommandLine::Mode::Version:
+        std::cout << kVersion << std::endl;
+        return zvhost::kExitDone;
+      case zvhost::CommandLine::Mode::Inspect:
+        return zvhost::RunInspect(line.inspectModule, json, std::cout, std::cerr);
+      case zvhost::CommandLine::Mode::Run:
+        return Run(line);
+    }
+  } catch (const zvhost::UsageError &error) {
+    return Fail(json, zvhost::kExitUsage, error.what());
+  } catch (const std::exception &error) {
+    return Fail(json, zvhost::kExitUsage, std::string("internal error: ") + error.what());
+  }
+  return zvhost::kExitDone;
+}
