@@ -2,9 +2,18 @@
 // synchronisation of the controls with the selection.
 #pragma once
 
+#include <cstdint>
+#include <optional>
+#include <span>
+
 #include "ADMTypes.h"
 #include "HostTypes.h"
 #include "panel/BaseADMDialog.h"
+
+namespace panel {
+struct ListControl;
+struct ValueEntry;
+}  // namespace panel
 
 class ZarvelNonModalDialog : public BaseADMDialog {
  public:
@@ -35,6 +44,18 @@ class ZarvelNonModalDialog : public BaseADMDialog {
   static int32_t GetPopupSelection(ADMItemRef item);
 
  private:
+  // The panel's item with that id; a missing item is a fault of the dialog resource.
+  ADMItemRef Item(int32_t itemID) const;
+  // Refills a list control from its menu resource, then chooses `entry` when there is one.
+  void SetPopupList(const panel::ListControl &control, std::optional<int32_t> entry) const;
+  // Shows the values read from the selected runs: the entry of a uniform value, "Multiple"
+  // when they differ, the first value's entry when there are none.
+  void SetRunList(const panel::ListControl &control, std::span<const panel::ValueEntry> entries,
+                  std::span<const int32_t> values) const;
+  // Writes a uniform offset into the field, 0 when the runs differ or there are none.
+  void SetOffsetField(int32_t itemID, std::span<const float> values) const;
+  void SetItemsEnabled(bool enable) const;
+
   static void ZV_API DlgDestroyProc(ADMDialogRef dialog);
 
   static void ZV_API PopupProc(ADMItemRef item, ADMNotifierRef notifier);

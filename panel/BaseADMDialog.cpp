@@ -1,0 +1,118 @@
+#include "panel/BaseADMDialog.h"
+
+#include "panel/CallbackGuard.h"
+#include "plugin/HostSuites.h"
+
+namespace {
+
+// The object that a dialog carries as its user data, or null.
+BaseADMDialog *ObjectOf(ADMDialogRef dialog) {
+  return static_cast<BaseADMDialog *>(Require(gADMDialogSuite).GetUserData(dialog));
+}
+
+}  // namespace
+
+HostErr BaseADMDialog::Init() {
+  const ADMDialogSuite10 &dialogs = Require(gADMDialogSuite);
+  dialogs.SetDrawProc(dialog, DrawProc);
+  dialogs.SetTrackProc(dialog, TrackProc);
+  dialogs.SetNotifyProc(dialog, NotifyProc);
+  dialogs.SetDestroyProc(dialog, DestroyProc);
+  return kHostNoErr;
+}
+
+void BaseADMDialog::Draw(ADMDrawerRef drawer) {
+  Require(gADMDialogSuite).DefaultDraw(dialog, drawer);
+}
+
+HostBool BaseADMDialog::Track(ADMTrackerRef tracker) {
+  return Require(gADMDialogSuite).DefaultTrack(dialog, tracker);
+}
+
+void BaseADMDialog::Notify(ADMNotifierRef notifier) {
+  Require(gADMDialogSuite).DefaultNotify(dialog, notifier);
+}
+
+void BaseADMDialog::OnDestroy() {}
+
+BaseADMDialog::~BaseADMDialog() {
+  // A destructor cannot report a missing suite; without one there is nothing to detach from.
+  if (dialog == nullptr || isModal != 0 || gADMDialogSuite == nullptr) return;
+  const ADMDialogSuite10 &dialogs = *gADMDialogSuite;
+  ADMDialogRef bound = dialog;
+  dialog = nullptr;
+  dialogs.SetUserData(bound, nullptr);
+  dialogs.SetDrawProc(bound, nullptr);
+  dialogs.SetNotifyProc(bound, nullptr);
+  dialogs.SetDestroyProc(bound, nullptr);
+  dialogs.Destroy(bound);
+}
+
+ADMDialogRef BaseADMDialog::Create(HostPluginRef plugin, const char *name, int32_t dialogID,
+                                   int32_t style, int32_t options) {
+  dialog = Require(gADMDialogSuite)
+               .Create(plugin, name, dialogID, style, InitProc, static_cast<BaseADMDialog *>(this),
+                       options);
+  return dialog;
+}
+
+int32_t BaseADMDialog::Modal(HostPluginRef plugin, const char *name, int32_t dialogID,
+                             int32_t style, int32_t options) {
+  const ADMDialogSuite10 &dialogs = Require(gADMDialogSuite);
+  isModal = 1;
+  return dialogs.Modal(plugin, name, dialogID, style, InitProc, static_cast<BaseADMDialog *>(this),
+                       options);
+}
+
+int32_t BaseADMDialog::PopupModal(HostPluginRef plugin, const char *name, int32_t dialogID,
+                                  int32_t options) {
+  const ADMDialogSuite10 &dialogs = Require(gADMDialogSuite);
+  isModal = 1;
+  return dialogs.PopupModal(plugin, name, dialogID, InitProc, static_cast<BaseADMDialog *>(this),
+                            options);
+}
+
+HostErr ZV_API BaseADMDialog::InitProc(ADMDialogRef dialog) {
+  return panel::GuardedCode([dialog]() -> HostErr {
+    BaseADMDialog *object = ObjectOf(dialog);
+    if (object == nullptr) return kHostBadParameterErr;
+    // Init needs the dialog while the dialog manager is still creating it.
+    object->dialog = dialog;
+    return object->Init();
+  });
+}
+
+void ZV_API BaseADMDialog::DrawProc(ADMDialogRef dialog, ADMDrawerRef drawer) {
+  panel::Guarded([dialog, drawer] {
+    BaseADMDialog *object = ObjectOf(dialog);
+    if (object != nullptr && object->dialog == dialog) object->Draw(drawer);
+  });
+}
+
+HostBool ZV_API BaseADMDialog::TrackProc(ADMDialogRef dialog, ADMTrackerRef tracker) {
+  HostBool handled = false;
+  panel::Guarded([dialog, tracker, &handled] {
+    BaseADMDialog *object = ObjectOf(dialog);
+    if (object != nullptr && object->dialog == dialog) handled = object->Track(tracker);
+  });
+  return handled;
+}
+
+void ZV_API BaseADMDialog::NotifyProc(ADMDialogRef dialog, ADMNotifierRef notifier) {
+  panel::Guarded([dialog, notifier] {
+    BaseADMDialog *object = ObjectOf(dialog);
+    if (object != nullptr) object->Notify(notifier);
+  });
+}
+
+void ZV_API BaseADMDialog::DestroyProc(ADMDialogRef dialog) {
+  panel::Guarded([dialog] {
+    BaseADMDialog *object = ObjectOf(dialog);
+    if (object == nullptr) return;
+    object->OnDestroy();
+    // The dialog manager is destroying the dialog already: the object lets go of it first so
+    // that its destructor does not ask for the dialog to be destroyed a second time.
+    object->dialog = nullptr;
+    if (object->isModal == 0) delete object;
+  });
+}

@@ -1,0 +1,124 @@
+#include "panel/ZarvelNonModalDialog.h"
+
+#include "panel/CallbackGuard.h"
+#include "panel/PanelControls.h"
+#include "plugin/HostSuites.h"
+#include "plugin/Trace.h"
+
+namespace {
+
+constexpr char kPreferencePrefix[] = "ZarvelNonModalDialog";
+
+// Where the panel stands when its dialog goes: docking, bounds and visibility. Nothing reads
+// these back; a failed store is not reported.
+void StorePlacement(ADMDialogRef dialog) {
+  const ADMDialogSuite10 &dialogs = Require(gADMDialogSuite);
+  // The group suite leaves both outputs untouched when it fails.
+  const char *groupName = "";
+  int32_t positionCode = 0;
+  Require(gADMDialogGroupSuite).GetDialogGroupInfo(dialog, &groupName, &positionCode);
+  if (groupName == nullptr) groupName = "";
+  HostRect bounds{};
+  dialogs.GetBoundsRect(dialog, &bounds);
+  const HostBool visible = dialogs.IsVisible(dialog);
+
+  const AIPreferenceSuite4 &preferences = Require(gAIPreferenceSuite);
+  preferences.PutIntegerPreference(kPreferencePrefix, "kADM_DPDockCodeStr", positionCode);
+  preferences.PutStringPreference(kPreferencePrefix, "kADM_DPDockGroupStr", groupName);
+  const HostPoint location{bounds.left, bounds.top};
+  preferences.PutPointPreference(kPreferencePrefix, "kADM_DPLocationStr", &location);
+  const HostPoint size{bounds.right - bounds.left, bounds.bottom - bounds.top};
+  preferences.PutPointPreference(kPreferencePrefix, "kADM_DPSizeStr", &size);
+  preferences.PutBooleanPreference(kPreferencePrefix, "kADM_DPVisibleStr", visible);
+}
+
+}  // namespace
+
+ZarvelNonModalDialog::ZarvelNonModalDialog(HostPluginRef plugin) {
+  Create(plugin, panel::kPanelName, panel::kPanelDialogID, panel::kPanelDialogStyle, 0);
+}
+
+ZarvelNonModalDialog::~ZarvelNonModalDialog() = default;
+
+HostErr ZarvelNonModalDialog::Init() {
+  Trace("ZarvelNonModalDialog::Init: Start");
+  const HostErr code = BaseADMDialog::Init();
+  if (code != kHostNoErr) {
+    Trace("ZarvelNonModalDialog::Init : Didn't Initialize");
+    return code;
+  }
+  const ADMDialogSuite10 &dialogs = Require(gADMDialogSuite);
+  const ADMItemSuite7 &items = Require(gADMItemSuite);
+  dialogs.SetDestroyProc(dialog, DlgDestroyProc);
+
+  if (ADMItemRef menu = dialogs.GetItem(dialog, kADMMenuItemID)) {
+    items.SetNotifyProc(menu, dialogPopupMenuProc);
+    if (ADMListRef list = items.GetList(menu)) {
+      Require(gADMListSuite).SetMenuID(list, panel::kPanelMenuResID);
+    }
+    items.SetTrackProc(menu, dialogPopupMenuTrackProc);
+  }
+
+  items.SetPicture(Item(panel::kLogoItem), panel::kLogoPictureID, panel::kPictureName);
+
+  // Every list control: its handler, its list and the entry it starts on.
+  struct StartingControl {
+    const panel::ListControl &control;
+    ADMItemNotifyProc notify;
+    int32_t startingEntry;
+  };
+  static const StartingControl kStartingControls[] = {
+      {panel::kComposerList, PopupProc, 0},
+      {panel::kCharacterDirectionList, CharacterDirectionPopupProc, 1},
+      {panel::kParagraphDirectionList, ParagraphDirectionPopupProc, 0},
+      {panel::kJustificationList, JustificationPopupProc, 0},
+      {panel::kDigitsList, DigitsPopupProc, 1},
+      {panel::kDiacriticsPositionList, DiacriticsPositionPopupProc, 1},
+      {panel::kDiacriticsXOffsetList, DiacriticsXOffsetPopupProc, 5},
+      {panel::kDiacriticsYOffsetList, DiacriticsYOffsetPopupProc, 5},
+      {panel::kStoryDirectionList, StoryDirectionPopupProc, 0},
+  };
+  for (const StartingControl &row : kStartingControls) {
+    ADMItemRef item = Item(row.control.itemID);
+    items.SetNotifyProc(item, row.notify);
+    SetPopupList(row.control, row.startingEntry);
+    items.Enable(item, false);
+  }
+
+  ADMItemRef kashidas = Item(panel::kKashidasItem);
+  items.SetNotifyProc(kashidas, KashidasCheckBoxProc);
+  items.SetBooleanValue(kashidas, true);
+  items.Enable(kashidas, false);
+  return kHostNoErr;
+}
+
+ADMItemRef ZarvelNonModalDialog::Item(int32_t itemID) const {
+  ADMItemRef item = Require(gADMDialogSuite).GetItem(dialog, itemID);
+  if (item == nullptr) throw ai::Error(kHostBadParameterErr);
+  return item;
+}
+
+void ZarvelNonModalDialog::SetPopupList(const panel::ListControl &control,
+                                        std::optional<int32_t> entry) const {
+  ADMListRef list = Require(gADMItemSuite).GetList(Item(control.itemID));
+  if (list == nullptr) return;
+  const ADMListSuite1 &lists = Require(gADMListSuite);
+  lists.SetMenuID(list, control.menuResID);
+  if (!entry) return;
+  if (ADMEntryRef chosen = lists.IndexEntry(list, *entry)) {
+    Require(gADMEntrySuite).Select(chosen, true);
+  }
+}
+
+void ZV_API ZarvelNonModalDialog::DlgDestroyProc(ADMDialogRef dialog) {
+  panel::Guarded([dialog] {
+    Trace("ZarvelNonModalDialog::DlgDestroyProc: Start");
+    // The panel object outlives its dialog: it lets go of the dialog now, so that
+    // notifications arriving later find no dialog and leave the panel alone.
+    auto *base = static_cast<BaseADMDialog *>(Require(gADMDialogSuite).GetUserData(dialog));
+    auto *panel = static_cast<ZarvelNonModalDialog *>(base);
+    if (panel != nullptr && panel->dialog == dialog) panel->dialog = nullptr;
+    StorePlacement(dialog);
+    Trace("ZarvelNonModalDialog::DlgDestroyProc : End");
+  });
+}
