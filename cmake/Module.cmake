@@ -19,6 +19,8 @@ add_library(ZarvelModule SHARED $<TARGET_OBJECTS:zarvel_module_objects>)
 set_target_properties(ZarvelModule PROPERTIES OUTPUT_NAME Zarvel PREFIX "" SUFFIX ".aip")
 add_dependencies(ZarvelModule zarvel_resources)
 if(WIN32)
+  enable_language(RC)
+  set(CMAKE_RC_FLAGS "-c 1252 -I ${CMAKE_SOURCE_DIR}/resources")
   target_sources(ZarvelModule PRIVATE ${CMAKE_SOURCE_DIR}/resources/Zarvel.rc
                                       ${CMAKE_SOURCE_DIR}/plugin/Zarvel.def)
   target_link_options(ZarvelModule PRIVATE -static -static-libgcc -static-libstdc++)

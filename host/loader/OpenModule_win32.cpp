@@ -1,0 +1,128 @@
+#include <windows.h>
+
+#include "host/loader/LoadedModule.h"
+
+namespace zvhost {
+
+namespace {
+
+constexpr WORD kUSEnglish = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
+
+std::string LastErrorText() {
+  DWORD code = GetLastError();
+  char buffer[512] = {};
+  DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                nullptr, code, 0, buffer, sizeof buffer, nullptr);
+  while (length > 0 && (buffer[length - 1] == '\n' || buffer[length - 1] == '\r')) --length;
+  return length > 0 ? std::string(buffer, length) : "error " + std::to_string(code);
+}
+
+const char *TypeArgument(const ResourceType &type) {
+  return type.name.empty() ? MAKEINTRESOURCEA(type.number) : type.name.c_str();
+}
+
+// The resources of a loaded module, read through the Win32 resource API.
+class Win32ResourceSource final : public ResourceSource {
+ public:
+  explicit Win32ResourceSource(HMODULE module) : module_(module) {}
+
+  std::optional<Bytes> Find(const ResourceType &type, uint16_t id) const override {
+    HRSRC found = FindResourceExA(module_, TypeArgument(type), MAKEINTRESOURCEA(id), kUSEnglish);
+    if (found == nullptr) return std::nullopt;
+    HGLOBAL loaded = LoadResource(module_, found);
+    DWORD size = SizeofResource(module_, found);
+    const void *data = loaded != nullptr ? LockResource(loaded) : nullptr;
+    if (data == nullptr) return std::nullopt;
+    const auto *bytes = static_cast<const uint8_t *>(data);
+    return Bytes(bytes, bytes + size);
+  }
+
+  std::vector<ResourceEntry> List() const override {
+    std::vector<ResourceEntry> entries;
+    EnumResourceTypesA(module_, &OnType, reinterpret_cast<LONG_PTR>(&entries));
+    for (ResourceEntry &entry : entries) {
+      if (auto data = Find(entry.type, entry.id)) entry.data = std::move(*data);
+    }
+    return entries;
+  }
+
+ private:
+  static ResourceType TypeOf(LPSTR type) {
+    if (IS_INTRESOURCE(type)) return ResourceType::Numbered(LOWORD(type));
+    return ResourceType::Named(type);
+  }
+  static BOOL CALLBACK OnType(HMODULE module, LPSTR type, LONG_PTR entries) {
+    EnumResourceNamesA(module, type, &OnName, entries);
+    return TRUE;
+  }
+  static BOOL CALLBACK OnName(HMODULE, LPCSTR type, LPSTR name, LONG_PTR entries) {
+    if (IS_INTRESOURCE(name)) {
+      ResourceEntry entry;
+      entry.type = TypeOf(const_cast<LPSTR>(type));
+      entry.id = LOWORD(name);
+      entry.language = kUSEnglish;
+      reinterpret_cast<std::vector<ResourceEntry> *>(entries)->push_back(std::move(entry));
+    }
+    return TRUE;
+  }
+
+  HMODULE module_;
+};
+
+// A module loaded with LoadLibrary.
+class DllModule final : public LoadedModule {
+ public:
+  DllModule(std::string path, HMODULE module, PropertyList properties, PluginMainProc entry)
+      : path_(std::move(path)),
+        module_(module),
+        resources_(module),
+        properties_(std::move(properties)),
+        entry_(entry) {}
+  ~DllModule() override { FreeLibrary(module_); }
+
+  PluginMainProc EntryPoint() const override { return entry_; }
+  const ResourceSource &Resources() const override { return resources_; }
+  const PropertyList &Properties() const override { return properties_; }
+  const std::string &Path() const override { return path_; }
+  std::function<std::unique_ptr<LoadedModule>()> Reopener() const override {
+    return [path = path_] { return OpenModule(path); };
+  }
+
+ private:
+  std::string path_;
+  HMODULE module_;
+  Win32ResourceSource resources_;
+  PropertyList properties_;
+  PluginMainProc entry_;
+};
+
+}  // namespace
+
+std::unique_ptr<LoadedModule> OpenModule(const std::string &path) {
+  // The property list is checked before any of the module's code runs, as a host scanning
+  // its plug-in folders does.
+  HMODULE image = LoadLibraryExA(path.c_str(), nullptr,
+                                 LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  if (image == nullptr) throw ModuleError(path + ": not a module: " + LastErrorText());
+  PropertyList properties;
+  try {
+    properties = CheckedPropertyList(Win32ResourceSource(image), path);
+  } catch (...) {
+    FreeLibrary(image);
+    throw;
+  }
+  FreeLibrary(image);
+
+  HMODULE module = LoadLibraryA(path.c_str());
+  if (module == nullptr) throw ModuleError(path + ": cannot be loaded: " + LastErrorText());
+  FARPROC entry = GetProcAddress(module, properties.entryPoint.c_str());
+  if (entry == nullptr) {
+    FreeLibrary(module);
+    throw ModuleError(path + ": no entry point '" + properties.entryPoint +
+                      "' (named by the property list) is exported");
+  }
+  return std::make_unique<DllModule>(path, module, std::move(properties),
+                                     reinterpret_cast<PluginMainProc>(entry));
+}
+
+}  // namespace zvhost
