@@ -11,8 +11,8 @@ constexpr WORD kUSEnglish = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
 std::string LastErrorText() {
   DWORD code = GetLastError();
   char buffer[512] = {};
-  DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                nullptr, code, 0, buffer, sizeof buffer, nullptr);
+  DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                                code, 0, buffer, sizeof buffer, nullptr);
   while (length > 0 && (buffer[length - 1] == '\n' || buffer[length - 1] == '\r')) --length;
   return length > 0 ? std::string(buffer, length) : "error " + std::to_string(code);
 }
@@ -121,8 +121,11 @@ std::unique_ptr<LoadedModule> OpenModule(const std::string &path) {
     throw ModuleError(path + ": no entry point '" + properties.entryPoint +
                       "' (named by the property list) is exported");
   }
-  return std::make_unique<DllModule>(path, module, std::move(properties),
-                                     reinterpret_cast<PluginMainProc>(entry));
+  return std::make_unique<DllModule>(
+      path, module, std::move(properties),
+      // A cast through void (*)() is how a looked-up procedure
+      // takes its real type.
+      reinterpret_cast<PluginMainProc>(reinterpret_cast<void (*)()>(entry)));
 }
 
 }  // namespace zvhost
