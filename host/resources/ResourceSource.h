@@ -37,6 +37,7 @@ struct ResourceEntry {
   uint16_t id = 0;
   uint16_t language = 0;
   Bytes data;
+  std::string name;  // a resource named by a text rather than a number (id is then 0)
 };
 
 // Damaged or unreadable resource data; the text names the place.
