@@ -12,7 +12,7 @@ int32_t RunAboutBox(HostPluginRef plugin) {
 }
 
 HostErr ZV_API InitializeDialog(ADMDialogRef dialog) {
-  return panel::GuardedCode([dialog]() -> HostErr {
+  return CodeOf([dialog]() -> HostErr {
     Trace("InitializeDialog: Start");
     const ADMDialogSuite10 &dialogs = Require(gADMDialogSuite);
     const ADMItemSuite7 &items = Require(gADMItemSuite);

@@ -73,7 +73,7 @@ int32_t BaseADMDialog::PopupModal(HostPluginRef plugin, const char *name, int32_
 }
 
 HostErr ZV_API BaseADMDialog::InitProc(ADMDialogRef dialog) {
-  return panel::GuardedCode([dialog]() -> HostErr {
+  return CodeOf([dialog]() -> HostErr {
     BaseADMDialog *object = ObjectOf(dialog);
     if (object == nullptr) return kHostBadParameterErr;
     // Init needs the dialog while the dialog manager is still creating it.

@@ -9,25 +9,8 @@
 #include "plugin/HostSuites.h"
 #include "plugin/Trace.h"
 #include "text/ATEWrappers.h"
+#include "text/OwnedArtSet.h"
 #include "text/SelectionAccess.h"
-
-namespace {
-
-// Disposes of an art set when the reset that made it ends, however it ends.
-class ArtSetDisposer {
- public:
-  explicit ArtSetDisposer(AIArtSet &artSet) : artSet_(artSet) {}
-  ArtSetDisposer(const ArtSetDisposer &) = delete;
-  ArtSetDisposer &operator=(const ArtSetDisposer &) = delete;
-  ~ArtSetDisposer() {
-    if (artSet_ != nullptr && gAIArtSetSuite != nullptr) gAIArtSetSuite->DisposeArtSet(&artSet_);
-  }
-
- private:
-  AIArtSet &artSet_;
-};
-
-}  // namespace
 
 void ZarvelNonModalDialog::SetRunList(const panel::ListControl &control,
                                       std::span<const panel::ValueEntry> entries,
@@ -134,10 +117,9 @@ HostErr ZarvelNonModalDialog::ResetDiacriticsYOffsetMenuItem() {
 HostErr ZarvelNonModalDialog::ResetStoryDirectionMenuItem() {
   if (dialog == nullptr) return kHostNoErr;
   Trace("ResetStoryDirectionMenuItem: Start");
-  AIArtSet artSet = nullptr;
+  OwnedArtSet artSet;
   int32_t count = 0;
-  GetCountArtSet(&artSet, &count);
-  ArtSetDisposer disposer(artSet);
+  GetCountArtSet(artSet.Address(), &count);
   // Without a selected text frame the list keeps what it showed.
   if (count <= 0) return kHostNoErr;
   AIArtHandle art = nullptr;
