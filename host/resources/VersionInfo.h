@@ -22,7 +22,7 @@ struct VersionInfo {
   std::array<uint16_t, 4> productVersion{};
   uint32_t fileFlagsMask = 0;
   uint32_t fileFlags = 0;
-  uint32_t fileOS = 0;    // 0x40004: VOS__WINDOWS32
+  uint32_t fileOS = 0;    // 4: VOS__WINDOWS32
   uint32_t fileType = 0;  // 2: VFT_DLL
   uint32_t fileSubtype = 0;
   std::vector<VersionStringTable> stringTables;
