@@ -2,6 +2,7 @@
 // AcquireHostSuites. Every host service is called through them.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "ADMBasicSuite.h"
@@ -98,6 +99,8 @@ extern const HostSuiteEntry HostSuiteTable[118];
 HostErr AcquireHostSuites(const SPBasicSuite *basic);
 // Releases the table when the count is exactly 1; the count falls by one in any case.
 HostErr ReleaseHostSuites(const SPBasicSuite *basic);
+// The alert that names a row that could not be acquired, NUL-terminated within 256 bytes.
+std::array<char, 256> SuiteAlertText(HostErr code, const HostSuiteEntry &row);
 
 // A suite variable that start-up could not fill stays empty. Callers reach suites through
 // Require, which raises 'S!Fd' instead of calling through an empty variable.

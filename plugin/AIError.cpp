@@ -1,0 +1,5 @@
+#include "plugin/AIError.h"
+
+void ThrowIfError(HostErr code) {
+  if (code != kHostNoErr) throw ai::Error(code);
+}

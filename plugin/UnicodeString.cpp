@@ -1,0 +1,15 @@
+#include "plugin/UnicodeString.h"
+
+#include "plugin/HostSuites.h"
+
+namespace ai {
+
+UnicodeString::UnicodeString(const char *platformText) : suite_(&Require(gAIUnicodeStringSuite)) {
+  ThrowIfError(suite_->Initialize(&text_, platformText));
+}
+
+UnicodeString::~UnicodeString() {
+  suite_->Destroy(text_);
+}
+
+}  // namespace ai
