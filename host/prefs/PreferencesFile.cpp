@@ -1,0 +1,137 @@
+// The preferences file: JSON with one object per prefix, read at start and written at exit.
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <optional>
+#include <sstream>
+
+#include "host/core/UsageError.h"
+#include "host/prefs/Preferences.h"
+
+namespace zvhost {
+
+namespace {
+
+std::optional<int32_t> Int32Of(const Json &value) {
+  if (value.is_number_unsigned()) {
+    uint64_t number = value.get<uint64_t>();
+    if (number > static_cast<uint64_t>(std::numeric_limits<int32_t>::max())) return std::nullopt;
+    return static_cast<int32_t>(number);
+  }
+  if (value.is_number_integer()) {
+    int64_t number = value.get<int64_t>();
+    if (number < std::numeric_limits<int32_t>::min() ||
+        number > std::numeric_limits<int32_t>::max()) {
+      return std::nullopt;
+    }
+    return static_cast<int32_t>(number);
+  }
+  return std::nullopt;
+}
+
+// One stored value from its JSON; throws UsageError naming `place`.
+PreferenceValue ValueOf(const Json &json, const std::string &place) {
+  if (json.is_boolean()) return json.get<bool>();
+  if (json.is_string()) return json.get<std::string>();
+  if (json.is_number()) {
+    std::optional<int32_t> number = Int32Of(json);
+    if (!number)
+      throw UsageError(place + ": expected a whole number from -2147483648 to 2147483647");
+    return *number;
+  }
+  if (json.is_array()) {
+    std::optional<int32_t> h = json.size() == 2 ? Int32Of(json[0]) : std::nullopt;
+    std::optional<int32_t> v = json.size() == 2 ? Int32Of(json[1]) : std::nullopt;
+    if (!h || !v) throw UsageError(place + ": expected [horizontal, vertical]");
+    return HostPoint{*h, *v};
+  }
+  throw UsageError(place +
+                   ": expected a whole number, true or false, a string or [horizontal, vertical]");
+}
+
+Json JsonOf(const PreferenceValue &value) {
+  struct ToJson {
+    Json operator()(int32_t number) const { return number; }
+    Json operator()(bool flag) const { return flag; }
+    Json operator()(const std::string &text) const { return text; }
+    Json operator()(const HostPoint &point) const { return Json::array({point.h, point.v}); }
+  };
+  return std::visit(ToJson{}, value);
+}
+
+// nlohmann's messages begin with "[json.exception.parse_error.101] "; the rest says where.
+std::string WithoutExceptionId(const std::string &message) {
+  size_t end = message.find("] ");
+  return end == std::string::npos ? message : message.substr(end + 2);
+}
+
+}  // namespace
+
+Json Preferences::ToJson() const {
+  Json json = Json::object();
+  for (const auto &[prefix, keys] : store_) {
+    Json values = Json::object();
+    for (const auto &[key, value] : keys) values[key] = JsonOf(value);
+    json[prefix] = std::move(values);
+  }
+  return json;
+}
+
+Preferences::Store Preferences::FromJson(const Json &json, const std::string &file) {
+  if (!json.is_object()) throw UsageError(file + ": expected an object with one member per prefix");
+  Store store;
+  for (const auto &[prefix, keys] : json.items()) {
+    if (!keys.is_object()) throw UsageError(file + ": " + prefix + ": expected an object of keys");
+    for (const auto &[key, value] : keys.items()) {
+      store[prefix][key] = ValueOf(value, file + ": " + prefix + "." + key);
+    }
+  }
+  return store;
+}
+
+void Preferences::Load(const std::string &path) {
+  std::error_code error;
+  if (!std::filesystem::exists(path, error) && !error) {
+    store_.clear();
+    return;
+  }
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw UsageError(path + ": cannot read the preferences file");
+  std::ostringstream contents;
+  contents << in.rdbuf();
+  if (in.bad()) throw UsageError(path + ": cannot read the preferences file");
+  Json json;
+  try {
+    json = Json::parse(contents.str());
+  } catch (const Json::parse_error &parseError) {
+    throw UsageError(path + ": not valid JSON: " + WithoutExceptionId(parseError.what()));
+  }
+  store_ = FromJson(json, path);
+}
+
+void Preferences::Save(const std::string &path) const {
+  std::filesystem::path target(path);
+  std::filesystem::path temporary = target;
+  temporary += ".tmp";
+  std::error_code ignored;
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    if (out) out << ToJson().dump(2) << "\n";
+    out.close();
+    if (!out) {
+      std::string reason = std::strerror(errno);
+      std::filesystem::remove(temporary, ignored);
+      throw UsageError(path + ": cannot write the preferences (" + reason + ")");
+    }
+  }
+  std::error_code error;
+  std::filesystem::rename(temporary, target, error);
+  if (error) {
+    std::filesystem::remove(temporary, ignored);
+    throw UsageError(path + ": cannot replace the preferences file (" + error.message() + ")");
+  }
+}
+
+}  // namespace zvhost
