@@ -3,7 +3,6 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 
 #include "host/resources/ElfFile.h"
 #include "host/resources/PeFile.h"
@@ -14,10 +13,15 @@ namespace zvhost {
 namespace {
 
 Bytes ReadFile(const std::string &path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
   if (!in) throw FormatError("cannot open " + path + ": " + std::strerror(errno));
-  Bytes bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) throw FormatError("cannot read " + path + ": " + std::strerror(errno));
+  const std::streamoff size = in.tellg();
+  if (size < 0) throw FormatError("cannot read " + path);
+  Bytes bytes(static_cast<size_t>(size));
+  in.seekg(0);
+  if (!in.read(reinterpret_cast<char *>(bytes.data()), size)) {
+    throw FormatError("cannot read " + path + ": " + std::strerror(errno));
+  }
   return bytes;
 }
 
