@@ -1,17 +1,16 @@
 // The frame of every selection operation and command: start and end traced, and every
-// host or engine failure inside turned into its code, so that nothing escapes.
+// failure inside turned into its code, so that nothing escapes.
 #pragma once
 
 #include <type_traits>
 
 #include "HostTypes.h"
-#include "plugin/AIError.h"
+#include "plugin/ExceptionCode.h"
 #include "plugin/Trace.h"
-#include "text/ATEException.h"
 
 // Traces `start`, runs `body`, traces `end`. Returns the body's code (0 for a body that
-// returns nothing), or the code of an ai::Error or ATE::Exception that ended it; wrappers
-// and art sets made inside are released while the exception passes.
+// returns nothing), or the code of the exception that ended it (an ai::Error's or an
+// ATE::Exception's own); wrappers and art sets made inside are released as it passes.
 template <class Body>
 HostErr RunTraced(const char *start, const char *end, Body &&body) {
   Trace(start);
@@ -22,10 +21,8 @@ HostErr RunTraced(const char *start, const char *end, Body &&body) {
     } else {
       result = body();
     }
-  } catch (const ai::Error &error) {
-    result = error.code();
-  } catch (const ATE::Exception &error) {
-    result = error.error;
+  } catch (...) {
+    result = CodeOfCurrentException();
   }
   Trace(end);
   return result;
