@@ -1,0 +1,284 @@
+// The script's panel commands: user actions on the panel's controls and flyout menu, its
+// docking and bounds, `dump panel` and `snapshot`. A user action that a real panel would
+// not let through is refused with the reason, and nothing reaches the plug-in.
+#include <algorithm>
+#include <cfloat>
+#include <charconv>
+#include <cmath>
+#include <fstream>
+#include <utility>
+
+#include "host/adm/ControlFinder.h"
+#include "host/adm/DialogJson.h"
+#include "host/adm/DialogManager.h"
+#include "host/adm/PanelSnapshot.h"
+#include "host/core/Host.h"
+#include "host/core/UsageError.h"
+
+namespace zvhost {
+
+namespace {
+
+using Args = std::vector<std::string>;
+
+void Expect(const Args &args, size_t count, const char *usage) {
+  if (args.size() != count) throw UsageError(std::string("usage: ") + usage);
+}
+
+int32_t WholeNumber(const std::string &text, const char *usage, const char *what) {
+  int32_t value = 0;
+  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size()) {
+    throw UsageError(std::string(usage) + ": " + what + " '" + text + "' is not a whole number");
+  }
+  return value;
+}
+
+bool Refuse(const std::string &reason) {
+  TheHost().Refuse(reason);
+  return false;
+}
+
+// The panel as the user can reach it, or null after saying why not.
+Dialog *ReachablePanel(bool mustBeShown) {
+  if (!DialogManager::ModuleLoaded()) return Refuse("the module is unloaded"), nullptr;
+  Dialog *panel = TheDialogManager().Panel();
+  if (panel == nullptr) return Refuse("the plug-in made no panel"), nullptr;
+  if (mustBeShown && !panel->visible) {
+    return Refuse("the panel is hidden (the plug-in's Window menu item shows it)"), nullptr;
+  }
+  return panel;
+}
+
+const char *KindNoun(ItemKind kind) {
+  switch (kind) {
+    case ItemKind::kPicture:
+      return "a picture";
+    case ItemKind::kPopupList:
+      return "a popup list";
+    case ItemKind::kSpinEditPopup:
+      return "a spin-edit popup";
+    case ItemKind::kStaticText:
+      return "a static text";
+    case ItemKind::kTextEdit:
+      return "a text field";
+    case ItemKind::kCheckBox:
+      return "a check box";
+    case ItemKind::kRadioButton:
+      return "a radio button";
+    case ItemKind::kPushButton:
+      return "a push button";
+    case ItemKind::kFrame:
+      return "a frame";
+    case ItemKind::kPanelMenu:
+      return "the flyout menu";
+    case ItemKind::kOther:
+      break;
+  }
+  return "a control of an unknown kind";
+}
+
+// What each user action works on, and what to say when it is tried on anything else.
+struct Action {
+  const char *verb;
+  std::vector<ItemKind> kinds;
+};
+const Action kChoose{"choose an entry", {ItemKind::kPopupList, ItemKind::kSpinEditPopup}};
+const Action kType{"type a number", {ItemKind::kSpinEditPopup}};
+const Action kClick{"click", {ItemKind::kCheckBox, ItemKind::kRadioButton, ItemKind::kPushButton}};
+
+// The control a user action can reach, or null after saying why not.
+Item *ReachableControl(Dialog &panel, const std::string &name, const Action &action) {
+  Item *item = FindControl(panel, name);
+  if (item == nullptr) return Refuse("the panel has no control '" + name + "'"), nullptr;
+  const std::string described = Describe(panel, *item);
+  if (std::find(action.kinds.begin(), action.kinds.end(), item->kind) == action.kinds.end()) {
+    return Refuse(described + " is " + KindNoun(item->kind) + ": one cannot " + action.verb +
+                  " there"),
+           nullptr;
+  }
+  if (!item->visible) return Refuse(described + " is hidden"), nullptr;
+  if (!item->enabled) return Refuse(described + " is disabled"), nullptr;
+  return item;
+}
+
+// The entry a user can pick in the item's list, or null after saying why not.
+Entry *PickableEntry(const Dialog &panel, const Item &item, const std::string &name) {
+  Entry *entry = FindEntry(*item.list, name);
+  const std::string described = Describe(panel, item);
+  if (entry == nullptr) {
+    std::string texts;
+    for (const auto &candidate : item.list->entries) {
+      if (candidate->separator) continue;
+      texts += (texts.empty() ? "" : ", ") + ("\"" + candidate->text + "\"");
+    }
+    return Refuse(described + " has no entry '" + name +
+                  "' (its entries: " + (texts.empty() ? "none" : texts) + ")"),
+           nullptr;
+  }
+  if (entry->separator) {
+    return Refuse("entry " + std::to_string(item.list->IndexOf(entry)) + " of " + described +
+                  " is a separator, which cannot be picked"),
+           nullptr;
+  }
+  return entry;
+}
+
+// Delivers a user action to a control: tracking, the change, the notification. Says so
+// when the control's track procedure kept the click to itself.
+template <class Change>
+void Deliver(const Dialog &panel, Item &item, Change &&change) {
+  const std::string described = Describe(panel, item);
+  if (!TheDialogManager().UserAction(item, std::forward<Change>(change))) {
+    DialogManager::Note("the track procedure of " + described + " kept the click");
+  }
+}
+
+// Chooses the entry once tracking let the click through (it may have refilled the list).
+void PickEntry(const Dialog &panel, Item &item, Entry &entry) {
+  DialogManager &manager = TheDialogManager();
+  ADMEntryRef entryRef = entry.ref;
+  Deliver(panel, item, [&](Item &) {
+    if (Entry *still = manager.Handles().Peek<Entry>(entryRef)) manager.Select(*still, true);
+  });
+}
+
+void Choose(const Args &args) {
+  Expect(args, 2, "panel choose CONTROL ENTRY");
+  Dialog *panel = ReachablePanel(true);
+  if (panel == nullptr) return;
+  Item *item = ReachableControl(*panel, args[0], kChoose);
+  if (item == nullptr) return;
+  if (Entry *entry = PickableEntry(*panel, *item, args[1])) PickEntry(*panel, *item, *entry);
+}
+
+void Type(const Args &args) {
+  Expect(args, 2, "panel type CONTROL NUMBER");
+  Dialog *panel = ReachablePanel(true);
+  if (panel == nullptr) return;
+  Item *item = ReachableControl(*panel, args[0], kType);
+  if (item == nullptr) return;
+  std::optional<double> number = NumberOf(args[1]);
+  if (!number || std::fabs(*number) > FLT_MAX) {
+    Refuse(Describe(*panel, *item) + " takes numbers; '" + args[1] + "' is not one");
+    return;
+  }
+  const float typed = static_cast<float>(*number);
+  Deliver(*panel, *item, [typed](Item &it) { it.value = typed; });
+}
+
+void Click(const Args &args) {
+  Expect(args, 1, "panel click CONTROL");
+  Dialog *panel = ReachablePanel(true);
+  if (panel == nullptr) return;
+  Item *item = ReachableControl(*panel, args[0], kClick);
+  if (item == nullptr) return;
+  Deliver(*panel, *item, [](Item &it) {
+    if (it.kind == ItemKind::kCheckBox) it.value = it.value != 0 ? 0 : 1;
+    if (it.kind == ItemKind::kRadioButton) it.value = 1;
+  });
+}
+
+void Menu(const Args &args) {
+  Expect(args, 1, "panel menu ENTRY");
+  Dialog *panel = ReachablePanel(true);
+  if (panel == nullptr) return;
+  Item *menu = panel->FindItem(kADMMenuItemID);
+  if (menu == nullptr || !menu->list) return void(Refuse("the panel has no flyout menu"));
+  if (!menu->enabled) return void(Refuse("the panel's flyout menu is disabled"));
+  if (Entry *entry = PickableEntry(*panel, *menu, args[0])) PickEntry(*panel, *menu, *entry);
+}
+
+void Dock(const Args &args) {
+  Expect(args, 2, "panel dock GROUP CODE");
+  const int32_t code = WholeNumber(args[1], "panel dock", "CODE");
+  if (Dialog *panel = ReachablePanel(false)) {
+    panel->groupName = args[0];
+    panel->positionCode = code;
+  }
+}
+
+void Undock(const Args &args) {
+  Expect(args, 0, "panel undock");
+  if (Dialog *panel = ReachablePanel(false)) {
+    panel->groupName.clear();
+    panel->positionCode = 0;
+  }
+}
+
+void Place(const Args &args) {
+  constexpr const char *kUsage = "panel place LEFT TOP WIDTH HEIGHT";
+  Expect(args, 4, kUsage);
+  const int32_t left = WholeNumber(args[0], "panel place", "LEFT");
+  const int32_t top = WholeNumber(args[1], "panel place", "TOP");
+  const int32_t width = WholeNumber(args[2], "panel place", "WIDTH");
+  const int32_t height = WholeNumber(args[3], "panel place", "HEIGHT");
+  if (width < 0 || height < 0) throw UsageError("panel place: WIDTH and HEIGHT cannot be negative");
+  if (static_cast<int64_t>(left) + width > INT32_MAX ||
+      static_cast<int64_t>(top) + height > INT32_MAX) {
+    throw UsageError("panel place: the panel would reach past the largest coordinate");
+  }
+  if (Dialog *panel = ReachablePanel(false)) {
+    TheDialogManager().SetBounds(*panel, {left, top, left + width, top + height});
+  }
+}
+
+void DumpPanel(const Args &args) {
+  Expect(args, 0, "dump panel");
+  TheHost().output.Emit(PanelJson(TheDialogManager().Panel()));
+}
+
+void Snapshot(const Args &args) {
+  Expect(args, 1, "snapshot FILE.svg");
+  DialogManager &manager = TheDialogManager();
+  Dialog *panel = manager.Panel();
+  if (panel == nullptr) return void(Refuse("the plug-in made no panel to draw"));
+  manager.Draw(*panel);
+  // The module may have destroyed the panel while it drew.
+  panel = manager.Panel();
+  if (panel == nullptr) return void(Refuse("the panel went away while it was drawn"));
+  std::string svg = PanelSvg(*panel, DialogManager::ResourcesOf(panel->plugin));
+  std::ofstream file(args[0], std::ios::binary);
+  file << svg;
+  file.close();
+  if (!file) throw UsageError("snapshot: cannot write '" + args[0] + "'");
+  DialogManager::Note("the panel is drawn in " + args[0]);
+}
+
+}  // namespace
+
+void DialogManager::RegisterCommands(CommandTable &commands) {
+  commands.Add({{"panel", "choose"},
+                "panel choose CONTROL ENTRY",
+                "picks an entry (its text or index) in a popup list or a spin-edit popup's list",
+                Choose});
+  commands.Add({{"panel", "type"},
+                "panel type CONTROL NUMBER",
+                "types a number into a spin-edit popup",
+                Type});
+  commands.Add(
+      {{"panel", "click"}, "panel click CONTROL", "clicks the check box (its value flips)", Click});
+  commands.Add({{"panel", "menu"},
+                "panel menu ENTRY",
+                "picks an entry (text or index) of the panel's flyout menu",
+                Menu});
+  commands.Add({{"panel", "dock"},
+                "panel dock GROUP CODE",
+                "docks the panel into a group at a position code",
+                Dock});
+  commands.Add({{"panel", "undock"}, "panel undock", "lets the panel float alone", Undock});
+  commands.Add({{"panel", "place"},
+                "panel place LEFT TOP WIDTH HEIGHT",
+                "moves and sizes the panel (screen pixels)",
+                Place});
+  commands.Add({{"dump", "panel"},
+                "dump panel",
+                "the panel's controls: entries, values, states",
+                DumpPanel});
+  commands.Add({{"snapshot"},
+                "snapshot FILE.svg",
+                "draws the panel as it stands into an SVG picture",
+                Snapshot});
+}
+
+}  // namespace zvhost
