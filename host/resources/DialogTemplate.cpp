@@ -9,9 +9,6 @@ namespace {
 
 constexpr uint32_t kSetFont = 0x40;  // DS_SETFONT; DS_SHELLFONT includes it
 constexpr uint16_t kExtendedSignature = 0xFFFF;
-// The smallest item: its fixed fields, an empty class, an empty text and no creation data.
-constexpr size_t kMinimumStandardItem = 18 + 2 + 2 + 2;
-constexpr size_t kMinimumExtendedItem = 24 + 2 + 2 + 2;
 
 constexpr std::array<const char *, 6> kClassAtomNames = {"Button",  "Edit",      "Static",
                                                          "ListBox", "ScrollBar", "ComboBox"};
@@ -101,11 +98,6 @@ DialogTemplate ParseDialogTemplate(const Bytes &data, const std::string &context
     dialog.fontName = reader.Utf16z("font name");
   }
 
-  const size_t minimumItem = dialog.extended ? kMinimumExtendedItem : kMinimumStandardItem;
-  if (itemCount > reader.Remaining() / minimumItem) {
-    reader.Fail("item count " + std::to_string(itemCount) + " does not fit in the " +
-                std::to_string(reader.Remaining()) + " bytes that follow");
-  }
   for (uint16_t index = 0; index < itemCount; ++index) {
     reader.Align(4);
     ByteReader itemReader = reader.Rest(context + ": item " + std::to_string(index + 1));

@@ -27,7 +27,9 @@ std::string Describe(const ResourceEntry &entry) {
 ResourceEntry ReadEntry(ByteReader &reader) {
   const uint32_t dataSize = reader.U32("data size");
   const uint32_t headerSize = reader.U32("header size");
-  if (headerSize < 8) reader.Fail("header size " + std::to_string(headerSize) + " is too small");
+  if (headerSize < 8) {
+    reader.FailAt(4, "header size " + std::to_string(headerSize) + " is too small");
+  }
   ByteReader header = reader.Sub(headerSize - 8, reader.Context(), "header");
   ResourceEntry entry;
   NameOrOrdinal type = ReadName(header, "type");
