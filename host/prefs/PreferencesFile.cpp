@@ -118,7 +118,10 @@ void Preferences::Save(const std::string &path) const {
   std::error_code ignored;
   {
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (out) out << ToJson().dump(2) << "\n";
+    if (!out) {
+      throw UsageError(path + ": cannot write the preferences (" + std::strerror(errno) + ")");
+    }
+    out << ToJson().dump(2) << "\n";
     out.close();
     if (!out) {
       std::string reason = std::strerror(errno);
