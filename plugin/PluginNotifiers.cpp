@@ -1,4 +1,5 @@
 #include "panel/ZarvelNonModalDialog.h"
+#include "plugin/ExceptionCode.h"
 #include "plugin/HostSuites.h"
 #include "plugin/MenusAndNotifiers.h"
 #include "plugin/PluginGlobals.h"
@@ -55,8 +56,10 @@ inline constexpr PanelOperation kEnableControls{&ZarvelNonModalDialog::EnableDia
 inline constexpr PanelOperation kDisableControls{&ZarvelNonModalDialog::DisableDialogItem,
                                                  kSelectionResets[0].failure};
 
+// Runs one panel operation; an exception from inside it counts as its failure, so that
+// the operations after it are skipped and the failure is traced like any other.
 HostErr Run(ZarvelNonModalDialog &panel, const PanelOperation &operation) {
-  const HostErr code = (panel.*operation.run)();
+  const HostErr code = CodeOf([&] { return (panel.*operation.run)(); });
   if (code != kHostNoErr) Trace(operation.failure);
   return code;
 }
