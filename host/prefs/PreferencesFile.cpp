@@ -61,6 +61,26 @@ Json JsonOf(const PreferenceValue &value) {
   return std::visit(ToJson{}, value);
 }
 
+// The file's text: one preference a line, so that a point reads [100, 120] as people write it.
+std::string FileText(const Json &prefixes) {
+  std::string text = "{";
+  const char *prefixSeparator = "\n";
+  for (const auto &[prefix, keys] : prefixes.items()) {
+    text += prefixSeparator + std::string("  ") + Json(prefix).dump() + ": {";
+    const char *keySeparator = "\n";
+    for (const auto &[key, value] : keys.items()) {
+      std::string shown =
+          value.is_array() ? "[" + value[0].dump() + ", " + value[1].dump() + "]" : value.dump();
+      text += keySeparator + std::string("    ") + Json(key).dump() + ": " + shown;
+      keySeparator = ",\n";
+    }
+    text += keys.empty() ? "}" : "\n  }";
+    prefixSeparator = ",\n";
+  }
+  text += prefixes.empty() ? "}\n" : "\n}\n";
+  return text;
+}
+
 // nlohmann's messages begin with "[json.exception.parse_error.101] "; the rest says where.
 std::string WithoutExceptionId(const std::string &message) {
   size_t end = message.find("] ");
@@ -84,8 +104,9 @@ Preferences::Store Preferences::FromJson(const Json &json, const std::string &fi
   Store store;
   for (const auto &[prefix, keys] : json.items()) {
     if (!keys.is_object()) throw UsageError(file + ": " + prefix + ": expected an object of keys");
+    auto &values = store[prefix];  // an empty prefix is kept too
     for (const auto &[key, value] : keys.items()) {
-      store[prefix][key] = ValueOf(value, file + ": " + prefix + "." + key);
+      values[key] = ValueOf(value, file + ": " + prefix + "." + key);
     }
   }
   return store;
@@ -98,7 +119,10 @@ void Preferences::Load(const std::string &path) {
     return;
   }
   std::ifstream in(path, std::ios::binary);
-  if (!in) throw UsageError(path + ": cannot read the preferences file");
+  // Some systems open a directory as an empty file.
+  if (!in || std::filesystem::is_directory(path, error)) {
+    throw UsageError(path + ": cannot read the preferences file");
+  }
   std::ostringstream contents;
   contents << in.rdbuf();
   if (in.bad()) throw UsageError(path + ": cannot read the preferences file");
@@ -121,7 +145,7 @@ void Preferences::Save(const std::string &path) const {
     if (!out) {
       throw UsageError(path + ": cannot write the preferences (" + std::strerror(errno) + ")");
     }
-    out << ToJson().dump(2) << "\n";
+    out << FileText(ToJson());
     out.close();
     if (!out) {
       std::string reason = std::strerror(errno);

@@ -57,7 +57,8 @@ class MenuSuite : public ::testing::Test {
   }
 
   Json Group(const std::string &name) {
-    for (const Json &group : harness_->Dump("menus")["groups"]) {
+    const Json menus = harness_->Dump("menus");
+    for (const Json &group : menus["groups"]) {
       if (group["name"] == name) return group;
     }
     ADD_FAILURE() << "no group " << name;
@@ -113,7 +114,8 @@ TEST_F(MenuSuite, ASortedGroupShowsItsItemsByText) {
     ASSERT_EQ(Add("Sorted Group", text, text, &item), 0);
   }
   std::vector<std::string> texts;
-  for (const Json &entry : Group("Sorted Group")["items"]) texts.push_back(entry["text"]);
+  const Json sorted = Group("Sorted Group");
+  for (const Json &entry : sorted["items"]) texts.push_back(entry["text"]);
   EXPECT_EQ(texts, (std::vector<std::string>{"alpha", "beta", "Beta", "Gamma"}));
 }
 

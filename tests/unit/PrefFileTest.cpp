@@ -130,17 +130,32 @@ TEST(PrefFile, AFailedWriteLeavesTheOldFileWhole) {
 }
 
 TEST(PrefFile, SavingWhatWasReadGivesTheSameFile) {
-  const std::string contents = Json::parse(R"({
-    "A": {"b": false, "i": -5, "p": [0, 0], "s": ""},
-    "ZarvelNonModalDialog": {"kADM_DPDockCodeStr": 0, "kADM_DPDockGroupStr": "",
-      "kADM_DPLocationStr": [100, 120], "kADM_DPSizeStr": [291, 330],
-      "kADM_DPVisibleStr": false}})")
-                                   .dump(2) +
-                               "\n";
-  const std::string prefs = zvtest::WriteTempFile("prefs.json", contents);
-  HostHarness harness(WithPrefs(prefs), false);
-  harness.Finish();
-  EXPECT_EQ(ReadFile(prefs), contents);
+  const char *const files[] = {
+      "{}\n",
+      "{\n  \"Empty\": {}\n}\n",
+      R"({
+  "A": {
+    "b": false,
+    "i": -5,
+    "p": [0, -2147483648],
+    "s": "café \"quoted\""
+  },
+  "ZarvelNonModalDialog": {
+    "kADM_DPDockCodeStr": 0,
+    "kADM_DPDockGroupStr": "",
+    "kADM_DPLocationStr": [100, 120],
+    "kADM_DPSizeStr": [291, 330],
+    "kADM_DPVisibleStr": false
+  }
+}
+)",
+  };
+  for (const char *contents : files) {
+    const std::string prefs = zvtest::WriteTempFile("prefs.json", contents);
+    HostHarness harness(WithPrefs(prefs), false);
+    harness.Finish();
+    EXPECT_EQ(ReadFile(prefs), contents);
+  }
 }
 
 }  // namespace
