@@ -7,7 +7,7 @@ namespace zvhost {
 std::string AdmHandles::Describe(uintptr_t raw, AdmKind wanted, const char *noun) const {
   auto found = live_.find(raw);
   if (found != live_.end() && found->second.kind != wanted) {
-    return std::string("a handle of another kind where a ") + noun + " was expected";
+    return std::string(noun) + " expected, but the handle names an object of another kind";
   }
   if (raw >= 0x10000 && raw < next_) return std::string("use of a destroyed ") + noun;
   return std::string("use of an unknown ") + noun + " handle";

@@ -1,5 +1,7 @@
 #include "host/adm/AdmObjects.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 
@@ -17,6 +19,13 @@ Item *Dialog::FindItem(int32_t id) const {
     if (item->id == id) return item.get();
   }
   return nullptr;
+}
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) ==
+           std::tolower(static_cast<unsigned char>(y));
+  });
 }
 
 std::optional<double> NumberOf(const std::string &text) {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ADMTypes.h"
@@ -131,6 +132,9 @@ struct Drawer {
 
 // The numeric value an entry or a typed text stands for, as a spin-edit popup reads it.
 std::optional<double> NumberOf(const std::string &text);
+// Window class names, labels and entry texts compare this way, as Windows compares them.
+bool SameIgnoringCase(std::string_view a, std::string_view b);
+
 // A number as a spin-edit popup shows it: no decimals for whole numbers.
 std::string FormatNumber(double value);
 

@@ -1,23 +1,11 @@
 #include "host/adm/ControlFinder.h"
 
-#include <cctype>
 #include <charconv>
 #include <optional>
 
 namespace zvhost {
 
 namespace {
-
-bool SameIgnoringCase(const std::string &a, const std::string &b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i]))) {
-      return false;
-    }
-  }
-  return true;
-}
 
 std::optional<int32_t> WholeNumber(const std::string &text) {
   int32_t value = 0;
@@ -57,6 +45,7 @@ std::string LabelOf(const Dialog &dialog, const Item &item) {
 }
 
 std::string Describe(const Dialog &dialog, const Item &item) {
+  if (item.kind == ItemKind::kPanelMenu) return "the panel menu";
   std::string label = LabelOf(dialog, item);
   std::string id = "item " + std::to_string(item.id);
   return label.empty() ? id : label + " (" + id + ")";

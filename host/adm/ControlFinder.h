@@ -12,7 +12,7 @@ namespace zvhost {
 // text that stands before it in the dialog ("Composer" for the composer list); "" for none.
 std::string LabelOf(const Dialog &dialog, const Item &item);
 
-// "Composer (item 5)", or "item 89" for an item without a label.
+// "Composer (item 5)", "item 89" for an item without a label, "the panel menu" for -5.
 std::string Describe(const Dialog &dialog, const Item &item);
 
 // The item with that id, or else the control (not a static text, frame or picture) with

@@ -1,6 +1,5 @@
 #include "host/adm/DialogBuilder.h"
 
-#include <cctype>
 #include <cmath>
 #include <optional>
 #include <string_view>
@@ -67,14 +66,7 @@ constexpr StyledClass kStyledClasses[] = {
 std::optional<uint16_t> StandardAtom(const DialogItem &item) {
   if (item.classAtom != 0) return item.classAtom;
   for (uint16_t atom : {kButtonAtom, kEditAtom, kStaticAtom}) {
-    std::string name = WindowClassAtomName(atom);
-    if (name.size() != item.windowClass.size()) continue;
-    bool same = true;
-    for (size_t i = 0; i < name.size(); ++i) {
-      same = same && std::tolower(static_cast<unsigned char>(name[i])) ==
-                         std::tolower(static_cast<unsigned char>(item.windowClass[i]));
-    }
-    if (same) return atom;
+    if (SameIgnoringCase(WindowClassAtomName(atom), item.windowClass)) return atom;
   }
   return std::nullopt;
 }
@@ -104,7 +96,7 @@ int32_t Pixels(int32_t units, double perUnit) {
 
 ItemKind KindOf(const DialogItem &item) {
   for (const NamedClass &named : kNamedClasses) {
-    if (item.windowClass == named.name) return named.kind;
+    if (SameIgnoringCase(item.windowClass, named.name)) return named.kind;
   }
   std::optional<uint16_t> atom = StandardAtom(item);
   if (!atom) return ItemKind::kOther;

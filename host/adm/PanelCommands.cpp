@@ -39,14 +39,12 @@ bool Refuse(const std::string &reason) {
   return false;
 }
 
-// The panel as the user can reach it, or null after saying why not.
-Dialog *ReachablePanel(bool mustBeShown) {
+// The panel as the user can reach it, or null after saying why not. A hidden panel is
+// reachable: scripts set a panel up before they show it.
+Dialog *ReachablePanel() {
   if (!DialogManager::ModuleLoaded()) return Refuse("the module is unloaded"), nullptr;
   Dialog *panel = TheDialogManager().Panel();
   if (panel == nullptr) return Refuse("the plug-in made no panel"), nullptr;
-  if (mustBeShown && !panel->visible) {
-    return Refuse("the panel is hidden (the plug-in's Window menu item shows it)"), nullptr;
-  }
   return panel;
 }
 
@@ -145,7 +143,7 @@ void PickEntry(const Dialog &panel, Item &item, Entry &entry) {
 
 void Choose(const Args &args) {
   Expect(args, 2, "panel choose CONTROL ENTRY");
-  Dialog *panel = ReachablePanel(true);
+  Dialog *panel = ReachablePanel();
   if (panel == nullptr) return;
   Item *item = ReachableControl(*panel, args[0], kChoose);
   if (item == nullptr) return;
@@ -154,7 +152,7 @@ void Choose(const Args &args) {
 
 void Type(const Args &args) {
   Expect(args, 2, "panel type CONTROL NUMBER");
-  Dialog *panel = ReachablePanel(true);
+  Dialog *panel = ReachablePanel();
   if (panel == nullptr) return;
   Item *item = ReachableControl(*panel, args[0], kType);
   if (item == nullptr) return;
@@ -169,7 +167,7 @@ void Type(const Args &args) {
 
 void Click(const Args &args) {
   Expect(args, 1, "panel click CONTROL");
-  Dialog *panel = ReachablePanel(true);
+  Dialog *panel = ReachablePanel();
   if (panel == nullptr) return;
   Item *item = ReachableControl(*panel, args[0], kClick);
   if (item == nullptr) return;
@@ -181,7 +179,7 @@ void Click(const Args &args) {
 
 void Menu(const Args &args) {
   Expect(args, 1, "panel menu ENTRY");
-  Dialog *panel = ReachablePanel(true);
+  Dialog *panel = ReachablePanel();
   if (panel == nullptr) return;
   Item *menu = panel->FindItem(kADMMenuItemID);
   if (menu == nullptr || !menu->list) return void(Refuse("the panel has no flyout menu"));
@@ -192,7 +190,7 @@ void Menu(const Args &args) {
 void Dock(const Args &args) {
   Expect(args, 2, "panel dock GROUP CODE");
   const int32_t code = WholeNumber(args[1], "panel dock", "CODE");
-  if (Dialog *panel = ReachablePanel(false)) {
+  if (Dialog *panel = ReachablePanel()) {
     panel->groupName = args[0];
     panel->positionCode = code;
   }
@@ -200,7 +198,7 @@ void Dock(const Args &args) {
 
 void Undock(const Args &args) {
   Expect(args, 0, "panel undock");
-  if (Dialog *panel = ReachablePanel(false)) {
+  if (Dialog *panel = ReachablePanel()) {
     panel->groupName.clear();
     panel->positionCode = 0;
   }
@@ -218,7 +216,7 @@ void Place(const Args &args) {
       static_cast<int64_t>(top) + height > INT32_MAX) {
     throw UsageError("panel place: the panel would reach past the largest coordinate");
   }
-  if (Dialog *panel = ReachablePanel(false)) {
+  if (Dialog *panel = ReachablePanel()) {
     TheDialogManager().SetBounds(*panel, {left, top, left + width, top + height});
   }
 }
