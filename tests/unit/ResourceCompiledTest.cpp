@@ -394,4 +394,25 @@ TEST(ResourceCompiled, APeModuleFromTheSameScriptCarriesTheSameResources) {
   EXPECT_NE(std::find(exports.begin(), exports.end(), "PluginMain"), exports.end());
 }
 
+// A 32-bit ELF shared object carrying the compiled resources, when the tools can make one.
+TEST(ResourceCompiled, AnElf32ModuleCarriesTheSameResources) {
+  zvtest::TempFile source("entry32.c", zvtest::BytesOf("int PluginMain(void) { return 0; }\n"));
+  zvtest::TempFile object("entry32.o");
+  zvtest::TempFile module("module32.so");
+  if (std::system(("cc -m32 -fPIC -x c -c " + source.Path() + " -o " + object.Path() +
+                   " 2>/dev/null && ld -m elf_i386 -shared " + object.Path() + " -o " +
+                   module.Path() + " 2>/dev/null")
+                      .c_str()) != 0) {
+    GTEST_SKIP() << "no 32-bit x86 compiler and linker";
+  }
+  ASSERT_EQ(std::system(("objcopy --add-section .rsrc=" + std::string(ZARVEL_RES_FILE) + " " +
+                         module.Path())
+                            .c_str()),
+            0);
+  const zvhost::ModuleFile file(module.Path());
+  EXPECT_EQ(file.Format(), "ELF32");
+  ExpectSameResources(*file.Resources());
+  EXPECT_EQ(file.Exports(), std::vector<std::string>{"PluginMain"});
+}
+
 }  // namespace
