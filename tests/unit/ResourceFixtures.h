@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 
 #include "host/resources/ResourceSource.h"
@@ -24,8 +25,7 @@ class TempFile {
  public:
   explicit TempFile(const std::string &name, const zvhost::Bytes &bytes = {})
       : path_((std::filesystem::temp_directory_path() /
-               ("zarvel-resource-test-" +
-                std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" + name))
+               ("zarvel-resource-test-" + std::to_string(std::random_device{}()) + "-" + name))
                   .string()) {
     Write(bytes);
   }
