@@ -24,7 +24,8 @@ PeFile::PeFile(const Bytes &file, std::string context) : file_(file), context_(s
   reader.Seek(0x3C, "DOS header");
   const uint32_t peOffset = reader.U32("PE header offset");
   reader.Seek(peOffset, "PE header offset");
-  if (reader.U32("PE signature") != kPeSignature) reader.FailAt(peOffset, "no PE signature");
+  if (reader.U32("PE signature") != kPeSignature)
+    reader.FailAt(peOffset, "not a module: no PE signature");
   reader.U16("machine");
   const uint16_t sectionCount = reader.U16("section count");
   reader.Skip(12, "file header");  // time stamp, symbol table, symbol count
