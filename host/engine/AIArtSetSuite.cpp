@@ -1,0 +1,129 @@
+// "AI Art Set Suite": lists of the current document's art, made and disposed of by the
+// module; the host counts those not yet disposed of.
+#include "AIArtSetSuite.h"
+
+#include "host/engine/EngineSuites.h"
+#include "host/engine/SuiteSupport.h"
+
+namespace zvhost::engine {
+
+namespace {
+
+constexpr char kSuite[] = kAIArtSetSuite;
+
+using ArtList = std::vector<AIArtHandle>;
+
+ArtList *Find(AIArtSet artSet, const char *operation) {
+  return OpenDocuments().artSets.Get(artSet, operation);
+}
+
+int16_t ArtType(const Art &art) {
+  return art.kind == ArtKind::kText ? kTextFrameArt : kPathArt;
+}
+
+// Art selected as a whole is selected and fully selected; the frames of a story whose
+// characters are selected with the text tool are selected, but not as a whole.
+int32_t ArtAttributes(const Document &document, size_t index) {
+  const Selection &selection = document.selection;
+  switch (selection.kind) {
+    case Selection::Kind::kArt:
+      for (int32_t selected : selection.art) {
+        if (static_cast<size_t>(selected) == index) return kArtSelected | kArtFullySelected;
+      }
+      break;
+    case Selection::Kind::kText: {
+      const Art &art = document.art[index];
+      if (art.kind == ArtKind::kText && art.story == selection.story) return kArtSelected;
+      break;
+    }
+    case Selection::Kind::kNone:
+      break;
+  }
+  return 0;
+}
+
+bool Matches(const AIArtSpec &spec, int16_t type, int32_t attributes) {
+  return (spec.type == kAnyArt || spec.type == type) && (attributes & spec.whichAttr) == spec.attr;
+}
+
+HostErr ZV_API NewArtSet(AIArtSet *artSet) {
+  ZV_FAILPOINT(NewArtSet);
+  if (artSet == nullptr) return kHostBadParameterErr;
+  AIArtSet made = OpenDocuments().artSets.Make<AIArtSet>(ArtList{});
+  if (made == nullptr) return kHostOutOfMemoryErr;
+  *artSet = made;
+  return kHostNoErr;
+}
+
+HostErr ZV_API DisposeArtSet(AIArtSet *artSet) {
+  ZV_FAILPOINT(DisposeArtSet);
+  if (artSet == nullptr) return kHostBadParameterErr;
+  if (*artSet == nullptr) return kHostNoErr;
+  // A set disposed of before is misuse, found (and named) by the lookup.
+  if (Find(*artSet, "DisposeArtSet") == nullptr) return kHostBadParameterErr;
+  OpenDocuments().artSets.Release(*artSet, "DisposeArtSet");
+  *artSet = nullptr;
+  return kHostNoErr;
+}
+
+HostErr ZV_API MatchingArtSet(AIArtSpec *specs, int16_t numSpecs, AIArtSet artSet) {
+  ZV_FAILPOINT(MatchingArtSet);
+  ArtList *list = Find(artSet, "MatchingArtSet");
+  if (list == nullptr || specs == nullptr || numSpecs <= 0) return kHostBadParameterErr;
+  const Document *document = OpenDocuments().Current();
+  if (document == nullptr) return kHostNoDocumentErr;
+  list->clear();
+  for (size_t index = 0; index < document->art.size(); ++index) {
+    int16_t type = ArtType(document->art[index]);
+    int32_t attributes = ArtAttributes(*document, index);
+    for (int16_t i = 0; i < numSpecs; ++i) {
+      if (Matches(specs[i], type, attributes)) {
+        list->push_back(OpenDocuments().ArtHandle(*document, index));
+        break;
+      }
+    }
+  }
+  return kHostNoErr;
+}
+
+HostErr ZV_API CountArtSet(AIArtSet artSet, int32_t *count) {
+  ZV_FAILPOINT(CountArtSet);
+  const ArtList *list = Find(artSet, "CountArtSet");
+  if (list == nullptr || count == nullptr) return kHostBadParameterErr;
+  *count = static_cast<int32_t>(list->size());
+  return kHostNoErr;
+}
+
+HostErr ZV_API IndexArtSet(AIArtSet artSet, int32_t index, AIArtHandle *art) {
+  ZV_FAILPOINT(IndexArtSet);
+  const ArtList *list = Find(artSet, "IndexArtSet");
+  if (list == nullptr || art == nullptr) return kHostBadParameterErr;
+  if (index < 0 || static_cast<size_t>(index) >= list->size()) return kHostBadParameterErr;
+  *art = (*list)[static_cast<size_t>(index)];
+  return kHostNoErr;
+}
+
+HostErr ZV_API AddArtToArtSet(AIArtSet artSet, AIArtHandle art) {
+  ZV_FAILPOINT(AddArtToArtSet);
+  ArtList *list = Find(artSet, "AddArtToArtSet");
+  Document *document = nullptr;
+  uint32_t index = 0;
+  if (list == nullptr || !OpenDocuments().FindArt(art, document, index)) {
+    return kHostBadParameterErr;
+  }
+  list->push_back(art);
+  return kHostNoErr;
+}
+
+#define ART_SET_OPERATIONS(X) \
+  X(NewArtSet) X(DisposeArtSet) X(MatchingArtSet) X(CountArtSet) X(IndexArtSet) X(AddArtToArtSet)
+
+const AIArtSetSuite6 kTable = {ART_SET_OPERATIONS(ZV_TABLE_ENTRY)};
+
+}  // namespace
+
+void OfferAIArtSetSuite(SuiteRegistry &suites) {
+  suites.Offer(kSuite, kAIArtSetSuiteVersion6, &kTable, {ART_SET_OPERATIONS(ZV_OPERATION_NAME)});
+}
+
+}  // namespace zvhost::engine

@@ -1,0 +1,28 @@
+// "AI Document List Suite": how many documents are open.
+#include "AIDocumentListSuite.h"
+
+#include "host/engine/EngineSuites.h"
+#include "host/engine/SuiteSupport.h"
+
+namespace zvhost::engine {
+
+namespace {
+
+constexpr char kSuite[] = kAIDocumentListSuite;
+
+HostErr ZV_API Count(int32_t *count) {
+  ZV_FAILPOINT(Count);
+  if (count == nullptr) return kHostBadParameterErr;
+  *count = OpenDocuments().Count();
+  return kHostNoErr;
+}
+
+const AIDocumentListSuite6 kTable = {Count};
+
+}  // namespace
+
+void OfferAIDocumentListSuite(SuiteRegistry &suites) {
+  suites.Offer(kSuite, kAIDocumentListSuiteVersion6, &kTable, {"Count"});
+}
+
+}  // namespace zvhost::engine

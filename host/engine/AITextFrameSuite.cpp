@@ -1,0 +1,56 @@
+// "AI Text Frame Suite": from a text frame art object to the text engine's frame and range.
+#include "AITextFrameSuite.h"
+
+#include "host/engine/EngineSuites.h"
+#include "host/engine/SuiteSupport.h"
+
+namespace zvhost::engine {
+
+namespace {
+
+constexpr char kSuite[] = kAITextFrameSuite;
+
+// The text frame art behind a handle of the current documents: kHostNoErr and the place,
+// or the code that says why not.
+HostErr FindFrame(AIArtHandle textFrame, Document *&document, uint32_t &index) {
+  if (OpenDocuments().Current() == nullptr) return kHostNoDocumentErr;
+  if (!OpenDocuments().FindArt(textFrame, document, index)) return kHostBadParameterErr;
+  if (document->art[index].kind != ArtKind::kText) return kHostBadParameterErr;
+  return kHostNoErr;
+}
+
+HostErr ZV_API GetATETextRange(AIArtHandle textFrame, TextRangeRef *range) {
+  ZV_FAILPOINT(GetATETextRange);
+  if (range == nullptr) return kHostBadParameterErr;
+  Document *document = nullptr;
+  uint32_t index = 0;
+  if (HostErr err = FindFrame(textFrame, document, index)) return err;
+  uint32_t storyIndex = static_cast<uint32_t>(document->art[index].story);
+  const Story &story = document->stories[storyIndex];
+  TextSpan whole = SpanOf(document->serial, storyIndex, story, 0, story.Length());
+  return HandOut(Engine().ranges, whole, range) == kATENoError ? kHostNoErr : kHostOutOfMemoryErr;
+}
+
+HostErr ZV_API GetATETextFrame(AIArtHandle textFrame, TextFrameRef *frame) {
+  ZV_FAILPOINT(GetATETextFrame);
+  if (frame == nullptr) return kHostBadParameterErr;
+  Document *document = nullptr;
+  uint32_t index = 0;
+  if (HostErr err = FindFrame(textFrame, document, index)) return err;
+  return HandOut(Engine().frames, FramePlace{document->serial, index}, frame) == kATENoError
+             ? kHostNoErr
+             : kHostOutOfMemoryErr;
+}
+
+#define TEXT_FRAME_OPERATIONS(X) X(GetATETextRange) X(GetATETextFrame)
+
+const AITextFrameSuite2 kTable = {TEXT_FRAME_OPERATIONS(ZV_TABLE_ENTRY)};
+
+}  // namespace
+
+void OfferAITextFrameSuite(SuiteRegistry &suites) {
+  suites.Offer(kSuite, kAITextFrameSuiteVersion2, &kTable,
+               {TEXT_FRAME_OPERATIONS(ZV_OPERATION_NAME)});
+}
+
+}  // namespace zvhost::engine

@@ -1,0 +1,253 @@
+// The script's document commands: new, open, close, save, select and `dump doc`, with the
+// notifications a real host sends after each change.
+#include <algorithm>
+#include <charconv>
+#include <filesystem>
+#include <fstream>
+
+#include "AINotifierSuite.h"
+#include "host/core/Host.h"
+#include "host/core/Notifiers.h"
+#include "host/core/UsageError.h"
+#include "host/engine/DocumentFile.h"
+#include "host/engine/Documents.h"
+
+namespace zvhost {
+
+namespace {
+
+using engine::Selection;
+
+// Larger files are refused before they are read: no document of this host comes near it.
+constexpr std::uintmax_t kMaxFileBytes = 256u << 20;
+
+void Notify(const char *type) {
+  TheHost().notifiers->Notify(type);
+}
+
+std::string ReadWholeFile(const std::string &path) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  if (!fs::exists(path, error)) throw UsageError("cannot open " + path + ": no such file");
+  if (fs::is_directory(path, error)) throw UsageError("cannot open " + path + ": it is a folder");
+  std::uintmax_t size = fs::file_size(path, error);
+  if (error) throw UsageError("cannot open " + path + ": " + error.message());
+  if (size > kMaxFileBytes) {
+    throw UsageError("cannot open " + path + ": " + std::to_string(size) +
+                     " bytes is more than a document file may hold (256 MiB)");
+  }
+  std::string text(static_cast<size_t>(size), '\0');
+  std::ifstream in(path, std::ios::binary);
+  if (!in.read(text.data(), static_cast<std::streamsize>(size))) {
+    throw UsageError("cannot open " + path + ": it cannot be read");
+  }
+  return text;
+}
+
+// Writes beside the target first, so a failed write leaves the old file as it was.
+void WriteWholeFile(const std::string &path, const std::string &text) {
+  std::string part = path + ".part";
+  {
+    std::ofstream out(part, std::ios::binary | std::ios::trunc);
+    if (!out) throw UsageError("cannot save " + path + ": cannot create " + part);
+    out << text;
+    out.flush();
+    if (!out) {
+      out.close();
+      std::filesystem::remove(part);
+      throw UsageError("cannot save " + path + ": writing " + part + " failed");
+    }
+  }
+  std::error_code error;
+  std::filesystem::rename(part, path, error);
+  if (error) {
+    std::filesystem::remove(part, error);
+    throw UsageError("cannot save " + path + ": " + error.message());
+  }
+}
+
+// A whole number typed as a script argument, named by `what` in the message.
+int64_t ParseNumber(const std::string &word, const std::string &what) {
+  int64_t value = 0;
+  auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+  if (error != std::errc() || end != word.data() + word.size()) {
+    throw UsageError(what + ": '" + word + "' is not a whole number");
+  }
+  return value;
+}
+
+Json SelectionJson(const Selection &selection) {
+  switch (selection.kind) {
+    case Selection::Kind::kArt:
+      return {{"art", selection.art}};
+    case Selection::Kind::kText:
+      return {
+          {"text", {{"story", selection.story}, {"from", selection.from}, {"to", selection.to}}}};
+    case Selection::Kind::kNone:
+      break;
+  }
+  return Json::object();
+}
+
+void NoArguments(const std::vector<std::string> &args, const char *usage) {
+  if (!args.empty()) throw UsageError(std::string("usage: ") + usage);
+}
+
+}  // namespace
+
+void Documents::New() {
+  Add(std::make_unique<engine::Document>());
+  Notify(kAIDocumentNewNotifier);
+  Notify(kAIArtSelectionChangedNotifier);
+}
+
+void Documents::Open(const std::string &path) {
+  std::string text = ReadWholeFile(path);
+  auto document = std::make_unique<engine::Document>();
+  try {
+    *document = engine::ReadDocument(text);
+  } catch (const engine::DocumentFileError &error) {
+    throw UsageError("cannot open " + path + ": " + error.what());
+  }
+  Add(std::move(document));
+  Notify(kAIDocumentOpenedNotifier);
+  Notify(kAIArtSelectionChangedNotifier);
+}
+
+void Documents::Close() {
+  if (open_.empty()) return TheHost().Refuse("close: no document is open");
+  open_.pop_back();
+  Notify(kAIDocumentClosedNotifier);
+  Notify(kAIArtSelectionChangedNotifier);
+}
+
+void Documents::Save(const std::string &path) {
+  if (open_.empty()) return TheHost().Refuse("save: no document is open");
+  WriteWholeFile(path, engine::DocumentFileText(*Current()));
+}
+
+void Documents::Select(Selection selection) {
+  engine::Document *document = Current();
+  if (document == nullptr) return TheHost().Refuse("select: no document is open");
+  if (selection.kind == Selection::Kind::kArt) {
+    for (int32_t index : selection.art) {
+      if (index < 0 || static_cast<size_t>(index) >= document->art.size()) {
+        throw UsageError("select art: there is no art " + std::to_string(index) +
+                         " (the document has " + std::to_string(document->art.size()) + ")");
+      }
+    }
+    std::sort(selection.art.begin(), selection.art.end());
+    selection.art.erase(std::unique(selection.art.begin(), selection.art.end()),
+                        selection.art.end());
+  } else if (selection.kind == Selection::Kind::kText) {
+    if (selection.story < 0 || static_cast<size_t>(selection.story) >= document->stories.size()) {
+      throw UsageError("select text: there is no story " + std::to_string(selection.story) +
+                       " (the document has " + std::to_string(document->stories.size()) + ")");
+    }
+    int32_t length = document->stories[static_cast<size_t>(selection.story)].Length();
+    if (selection.from < 0 || selection.from > selection.to || selection.to > length) {
+      throw UsageError("select text: FROM " + std::to_string(selection.from) + " and TO " +
+                       std::to_string(selection.to) + " must satisfy 0 <= FROM <= TO <= " +
+                       std::to_string(length) + " (the story's length)");
+    }
+  }
+  document->selection = std::move(selection);
+  Notify(kAIArtSelectionChangedNotifier);
+}
+
+void Documents::RegisterCommands(CommandTable &commands) {
+  commands.Add({{"new"},
+                "new",
+                "a new empty document becomes current",
+                [this](const std::vector<std::string> &args) {
+                  NoArguments(args, "new");
+                  New();
+                }});
+  commands.Add({{"open"},
+                "open FILE",
+                "opens a document file; it becomes current",
+                [this](const std::vector<std::string> &args) {
+                  if (args.size() != 1) throw UsageError("usage: open FILE");
+                  Open(args[0]);
+                }});
+  commands.Add({{"close"},
+                "close",
+                "closes the current document; the one opened before it becomes current",
+                [this](const std::vector<std::string> &args) {
+                  NoArguments(args, "close");
+                  Close();
+                }});
+  commands.Add({{"save"},
+                "save FILE",
+                "writes the current document to a file",
+                [this](const std::vector<std::string> &args) {
+                  if (args.size() != 1) throw UsageError("usage: save FILE");
+                  Save(args[0]);
+                }});
+  commands.Add({{"select"},
+                "select art I [J ...] | select text S FROM TO | select none",
+                "changes the selection",
+                [](const std::vector<std::string> &) {
+                  throw UsageError(
+                      "usage: select art I [J ...] | select text S FROM TO | select none");
+                }});
+  commands.Add({{"select", "art"},
+                "select art I [J ...]",
+                "selects those art objects as a whole",
+                [this](const std::vector<std::string> &args) {
+                  if (args.empty()) throw UsageError("usage: select art I [J ...]");
+                  Selection selection;
+                  selection.kind = Selection::Kind::kArt;
+                  for (const std::string &arg : args) {
+                    int64_t index = ParseNumber(arg, "select art: art index");
+                    if (index < 0 || index > INT32_MAX) {
+                      throw UsageError("select art: there is no art " + arg);
+                    }
+                    selection.art.push_back(static_cast<int32_t>(index));
+                  }
+                  Select(std::move(selection));
+                }});
+  commands.Add(
+      {{"select", "text"},
+       "select text S FROM TO",
+       "selects characters [FROM, TO) of story S with the text tool",
+       [this](const std::vector<std::string> &args) {
+         if (args.size() != 3) throw UsageError("usage: select text S FROM TO");
+         Selection selection;
+         selection.kind = Selection::Kind::kText;
+         const char *names[] = {"select text: story S", "select text: FROM", "select text: TO"};
+         int32_t *fields[] = {&selection.story, &selection.from, &selection.to};
+         for (size_t i = 0; i < 3; ++i) {
+           int64_t value = ParseNumber(args[i], names[i]);
+           if (value < INT32_MIN || value > INT32_MAX) {
+             throw UsageError(std::string(names[i]) + ": " + args[i] + " is out of range");
+           }
+           *fields[i] = static_cast<int32_t>(value);
+         }
+         Select(std::move(selection));
+       }});
+  commands.Add({{"select", "none"},
+                "select none",
+                "empties the selection",
+                [this](const std::vector<std::string> &args) {
+                  NoArguments(args, "select none");
+                  Select(Selection{});
+                }});
+  commands.Add({{"dump", "doc"},
+                "dump doc",
+                "prints the current document with its selection",
+                [this](const std::vector<std::string> &args) {
+                  NoArguments(args, "dump doc");
+                  Json dump = {{"kind", "doc"}};
+                  engine::Document *document = Current();
+                  if (document == nullptr) {
+                    dump["open"] = false;
+                  } else {
+                    dump.update(engine::DocumentJson(*document));
+                    dump["selection"] = SelectionJson(document->selection);
+                  }
+                  TheHost().output.Emit(dump);
+                }});
+}
+
+}  // namespace zvhost

@@ -1,0 +1,98 @@
+// What the text engine's handles stand for. Objects that show document text name their
+// document by serial and their story by index rather than pointing at them, so a handle of
+// a closed document is refused instead of followed.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace zvhost::engine {
+
+// Characters [start, end) of one story: a text range, and what a character inspector reads.
+struct TextSpan {
+  uint32_t document = 0;
+  uint32_t story = 0;
+  int32_t start = 0;
+  int32_t end = 0;
+  // The run that held `start` when the span was made; tried before any search.
+  uint32_t runHint = 0;
+
+  bool SameText(const TextSpan &other) const {
+    return document == other.document && story == other.story && start == other.start &&
+           end == other.end;
+  }
+};
+
+// A set of text ranges.
+struct SpanList {
+  std::vector<TextSpan> spans;
+};
+
+// A walk over the text runs of a set of ranges: the range it is in and the position of its
+// current run there. Done once `span` has passed the last range.
+struct RunWalk {
+  std::vector<TextSpan> spans;
+  uint32_t span = 0;
+  int32_t cursor = 0;
+  uint32_t runHint = 0;
+
+  bool Done() const { return span >= spans.size(); }
+  // Back to the first run of the first range that has one.
+  void MoveToFirst() {
+    span = 0;
+    if (!spans.empty()) Enter();
+    Settle();
+  }
+  // Past every range that has no run left, onto the start of the next.
+  void Settle() {
+    while (!Done() && cursor >= spans[span].end) {
+      if (++span < spans.size()) Enter();
+    }
+  }
+
+ private:
+  void Enter() {
+    cursor = spans[span].start;
+    runHint = spans[span].runHint;
+  }
+};
+
+struct StoryPlace {
+  uint32_t document = 0;
+  uint32_t story = 0;
+};
+
+// A text frame: an art object of type text.
+struct FramePlace {
+  uint32_t document = 0;
+  uint32_t art = 0;
+};
+
+// A snapshot of attribute values, one per run read. A run step reads one value, so a few
+// values live inline and only longer arrays allocate.
+class ValueArray {
+ public:
+  void Push(int32_t value) {
+    if (size_ < kInline) {
+      inline_[static_cast<size_t>(size_)] = value;
+    } else {
+      more_.push_back(value);
+    }
+    ++size_;
+  }
+  int32_t Size() const { return size_; }
+  // `index` must be below Size().
+  int32_t At(int32_t index) const {
+    return index < kInline ? inline_[static_cast<size_t>(index)]
+                           : more_[static_cast<size_t>(index - kInline)];
+  }
+
+ private:
+  static constexpr int32_t kInline = 4;
+  std::array<int32_t, kInline> inline_{};
+  std::vector<int32_t> more_;
+  int32_t size_ = 0;
+};
+
+}  // namespace zvhost::engine

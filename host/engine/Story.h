@@ -1,0 +1,92 @@
+// One story: its paragraphs and the character attributes of its text as runs.
+//
+// Positions count code points, with one paragraph separator after every paragraph but the
+// last; the separator belongs to the paragraph before it and carries character attributes
+// like any other character. Runs are kept merged (no two neighbours equal) in one vector
+// with start offsets, so a run step is an index step and a position's run is a binary
+// search, or no search at all when the caller's hint is right.
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "host/engine/Attributes.h"
+
+namespace zvhost::engine {
+
+struct Paragraph {
+  int32_t start = 0;   // position of its first character
+  int32_t length = 0;  // code points, without the separator
+  std::string text;    // UTF-8
+  ParaAttributes attributes{};
+};
+
+struct Run {
+  int32_t start = 0;
+  CharAttributes attributes{};
+};
+
+// A paragraph's share of runs as the document file gives them.
+struct RunSpan {
+  int32_t length = 0;
+  CharAttributes attributes{};
+};
+
+class Story {
+ public:
+  // Appends a paragraph; `runs` cover its `length` code points. A separator goes before
+  // every paragraph but the first, with the attributes of the character before it.
+  void AddParagraph(std::string text, int32_t length, const ParaAttributes &attributes,
+                    const std::vector<RunSpan> &runs);
+
+  int32_t Length() const { return length_; }
+  const std::vector<Paragraph> &Paragraphs() const { return paragraphs_; }
+  const std::vector<Run> &Runs() const { return runs_; }
+  int32_t RunEnd(uint32_t run) const {
+    return run + 1 < runs_.size() ? runs_[run + 1].start : length_;
+  }
+
+  // The run that holds `position` (the last run for the story's end); `hint` is tried first.
+  uint32_t RunAt(int32_t position, uint32_t hint = 0) const;
+  // The paragraph that holds `position`, its separator included (the last for the end).
+  uint32_t ParagraphAt(int32_t position) const;
+
+  // Takes the character attributes of [start, end) into `features`; `first` tells whether
+  // nothing was read before, and is cleared once something was. An empty span reads nothing.
+  void ReadCharFeatures(int32_t start, int32_t end, uint32_t hint, CharFeatureSet &features,
+                        bool &first) const;
+  void ApplyCharFeatures(int32_t start, int32_t end, const CharFeatureSet &features);
+  // Calls sink(from, to, attributes) for every run of [start, end), clipped to it, in order.
+  template <class Sink>
+  void ForEachRun(int32_t start, int32_t end, uint32_t hint, Sink &&sink) const {
+    if (start >= end) return;
+    for (uint32_t run = RunAt(start, hint); run < runs_.size() && runs_[run].start < end; ++run) {
+      sink(std::max(start, runs_[run].start), std::min(end, RunEnd(run)), runs_[run].attributes);
+    }
+  }
+
+  // The paragraphs that [start, end) touches: those of its characters, or the one holding
+  // the position of an empty span.
+  void ReadParaFeatures(int32_t start, int32_t end, ParaFeatureSet &features, bool &first) const;
+  void ApplyParaFeatures(int32_t start, int32_t end, const ParaFeatureSet &features);
+
+  // The runs of one paragraph's text as the file writes them (the separator left out).
+  std::vector<RunSpan> ParagraphRuns(uint32_t paragraph) const;
+
+  // Art indices of the story's text frames, in art order; frame 0 is the story's first.
+  std::vector<int32_t> frames;
+
+ private:
+  void AppendRun(int32_t start, const CharAttributes &attributes);
+  uint32_t SplitAt(int32_t position);
+  void MergeEqualNeighbours(size_t from, size_t to);
+  void ParagraphSpan(int32_t start, int32_t end, uint32_t &first, uint32_t &last) const;
+
+  std::vector<Paragraph> paragraphs_;
+  std::vector<Run> runs_;
+  int32_t length_ = 0;
+};
+
+}  // namespace zvhost::engine

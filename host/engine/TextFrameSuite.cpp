@@ -1,0 +1,71 @@
+// "ATE TextFrame Suite": a text frame, its story and the story direction it holds.
+#include "host/engine/EngineSuites.h"
+#include "host/engine/SuiteSupport.h"
+
+namespace zvhost::engine {
+
+namespace {
+
+constexpr char kSuite[] = kATETextFrameSuite;
+
+// The frame's art behind a handle, with its place; null for a bad or closed one.
+Art *Find(TextFrameRef frame, const char *operation, FramePlace &place) {
+  const FramePlace *found = Engine().frames.Get(frame, operation);
+  if (found == nullptr) return nullptr;
+  place = *found;
+  Document *document = OpenDocuments().Find(place.document);
+  return document == nullptr ? nullptr : &document->art[place.art];
+}
+
+ATEErr ZV_API GetStory(TextFrameRef frame, StoryRef *story) {
+  ZV_FAILPOINT(GetStory);
+  FramePlace place;
+  const Art *art = Find(frame, "GetStory", place);
+  if (art == nullptr || story == nullptr) return kATEBadParameterErr;
+  return HandOut(Engine().stories, StoryPlace{place.document, static_cast<uint32_t>(art->story)},
+                 story);
+}
+
+ATEErr ZV_API GetTextRange(TextFrameRef frame, TextRangeRef *range) {
+  ZV_FAILPOINT(GetTextRange);
+  FramePlace place;
+  const Art *art = Find(frame, "GetTextRange", place);
+  if (art == nullptr || range == nullptr) return kATEBadParameterErr;
+  uint32_t storyIndex = static_cast<uint32_t>(art->story);
+  const Story &story = *OpenDocuments().FindStory(place.document, storyIndex);
+  return HandOut(Engine().ranges, SpanOf(place.document, storyIndex, story, 0, story.Length()),
+                 range);
+}
+
+ATEErr ZV_API GetStoryDirection(TextFrameRef frame, int32_t *direction) {
+  ZV_FAILPOINT(GetStoryDirection);
+  FramePlace place;
+  const Art *art = Find(frame, "GetStoryDirection", place);
+  if (art == nullptr || direction == nullptr) return kATEBadParameterErr;
+  *direction = art->storyDirection;
+  return kATENoError;
+}
+
+ATEErr ZV_API SetStoryDirection(TextFrameRef frame, int32_t direction) {
+  ZV_FAILPOINT(SetStoryDirection);
+  FramePlace place;
+  Art *art = Find(frame, "SetStoryDirection", place);
+  if (art == nullptr) return kATEBadParameterErr;
+  art->storyDirection = direction;
+  return kATENoError;
+}
+
+#define TEXT_FRAME_OPERATIONS(X) \
+  X(GetStory) X(GetTextRange) X(GetStoryDirection) X(SetStoryDirection)
+
+const ATETextFrameSuite kTable = {ZV_LEADING_ENTRIES(TextFrameRef)
+                                      TEXT_FRAME_OPERATIONS(ZV_TABLE_ENTRY)};
+
+}  // namespace
+
+void OfferTextFrameSuite(SuiteRegistry &suites) {
+  suites.Offer(kSuite, kATETextFrameSuiteVersion, &kTable,
+               {TEXT_FRAME_OPERATIONS(ZV_OPERATION_NAME)});
+}
+
+}  // namespace zvhost::engine

@@ -1,0 +1,123 @@
+// "ATE TextRange Suite": characters [start, end) of one story.
+#include "host/engine/EngineSuites.h"
+#include "host/engine/SuiteSupport.h"
+
+namespace zvhost::engine {
+
+namespace {
+
+constexpr char kSuite[] = kATETextRangeSuite;
+
+SpanInStory Range(TextRangeRef range, const char *operation) {
+  return Resolve(Engine().ranges, range, operation);
+}
+
+template <class Value>
+ATEErr ReadNumber(TextRangeRef range, Value *out, const char *operation,
+                  Value (*read)(const TextSpan &)) {
+  if (out == nullptr) return kATEBadParameterErr;
+  SpanInStory found = Range(range, operation);
+  if (found.story == nullptr) return kATEBadParameterErr;
+  *out = read(*found.span);
+  return kATENoError;
+}
+
+ATEErr ZV_API GetStart(TextRangeRef range, int32_t *start) {
+  ZV_FAILPOINT(GetStart);
+  return ReadNumber<int32_t>(range, start, "GetStart", [](const TextSpan &s) { return s.start; });
+}
+
+ATEErr ZV_API GetEnd(TextRangeRef range, int32_t *end) {
+  ZV_FAILPOINT(GetEnd);
+  return ReadNumber<int32_t>(range, end, "GetEnd", [](const TextSpan &s) { return s.end; });
+}
+
+ATEErr ZV_API GetSize(TextRangeRef range, int32_t *size) {
+  ZV_FAILPOINT(GetSize);
+  return ReadNumber<int32_t>(range, size, "GetSize",
+                             [](const TextSpan &s) { return s.end - s.start; });
+}
+
+ATEErr ZV_API IsEqual(TextRangeRef range, TextRangeRef other, HostBool *equal) {
+  ZV_FAILPOINT(IsEqual);
+  if (equal == nullptr) return kATEBadParameterErr;
+  SpanInStory first = Range(range, "IsEqual");
+  SpanInStory second = Range(other, "IsEqual");
+  if (first.story == nullptr || second.story == nullptr) return kATEBadParameterErr;
+  *equal = first.span->SameText(*second.span) ? 1 : 0;
+  return kATENoError;
+}
+
+ATEErr ZV_API GetStory(TextRangeRef range, StoryRef *story) {
+  ZV_FAILPOINT(GetStory);
+  if (story == nullptr) return kATEBadParameterErr;
+  SpanInStory found = Range(range, "GetStory");
+  if (found.story == nullptr) return kATEBadParameterErr;
+  return HandOut(Engine().stories, StoryPlace{found.span->document, found.span->story}, story);
+}
+
+ATEErr ZV_API GetCharInspector(TextRangeRef range, CharInspectorRef *inspector) {
+  ZV_FAILPOINT(GetCharInspector);
+  if (inspector == nullptr) return kATEBadParameterErr;
+  SpanInStory found = Range(range, "GetCharInspector");
+  if (found.story == nullptr) return kATEBadParameterErr;
+  return HandOut(Engine().charInspectors, *found.span, inspector);
+}
+
+ATEErr ZV_API GetParaFeatures(TextRangeRef range, ParaFeaturesRef *features) {
+  ZV_FAILPOINT(GetParaFeatures);
+  if (features == nullptr) return kATEBadParameterErr;
+  SpanInStory found = Range(range, "GetParaFeatures");
+  if (found.story == nullptr) return kATEBadParameterErr;
+  ParaFeatureSet read;
+  bool first = true;
+  found.story->ReadParaFeatures(found.span->start, found.span->end, read, first);
+  return HandOut(Engine().paraFeatures, read, features);
+}
+
+ATEErr ZV_API GetCharFeatures(TextRangeRef range, CharFeaturesRef *features) {
+  ZV_FAILPOINT(GetCharFeatures);
+  if (features == nullptr) return kATEBadParameterErr;
+  SpanInStory found = Range(range, "GetCharFeatures");
+  if (found.story == nullptr) return kATEBadParameterErr;
+  CharFeatureSet read;
+  bool first = true;
+  const TextSpan &span = *found.span;
+  found.story->ReadCharFeatures(span.start, span.end, span.runHint, read, first);
+  return HandOut(Engine().charFeatures, read, features);
+}
+
+ATEErr ZV_API SetLocalParaFeatures(TextRangeRef range, ParaFeaturesRef features) {
+  ZV_FAILPOINT(SetLocalParaFeatures);
+  SpanInStory found = Range(range, "SetLocalParaFeatures");
+  const ParaFeatureSet *set = Engine().paraFeatures.Get(features, "SetLocalParaFeatures");
+  if (found.story == nullptr || set == nullptr) return kATEBadParameterErr;
+  found.story->ApplyParaFeatures(found.span->start, found.span->end, *set);
+  return kATENoError;
+}
+
+ATEErr ZV_API SetLocalCharFeatures(TextRangeRef range, CharFeaturesRef features) {
+  ZV_FAILPOINT(SetLocalCharFeatures);
+  SpanInStory found = Range(range, "SetLocalCharFeatures");
+  const CharFeatureSet *set = Engine().charFeatures.Get(features, "SetLocalCharFeatures");
+  if (found.story == nullptr || set == nullptr) return kATEBadParameterErr;
+  found.story->ApplyCharFeatures(found.span->start, found.span->end, *set);
+  return kATENoError;
+}
+
+#define TEXT_RANGE_OPERATIONS(X)                                                     \
+  X(GetStart)                                                                        \
+  X(GetEnd) X(GetSize) X(IsEqual) X(GetStory) X(GetCharInspector) X(GetParaFeatures) \
+      X(GetCharFeatures) X(SetLocalParaFeatures) X(SetLocalCharFeatures)
+
+const ATETextRangeSuite kTable = {ZV_LEADING_ENTRIES(TextRangeRef)
+                                      TEXT_RANGE_OPERATIONS(ZV_TABLE_ENTRY)};
+
+}  // namespace
+
+void OfferTextRangeSuite(SuiteRegistry &suites) {
+  suites.Offer(kSuite, kATETextRangeSuiteVersion, &kTable,
+               {TEXT_RANGE_OPERATIONS(ZV_OPERATION_NAME)});
+}
+
+}  // namespace zvhost::engine

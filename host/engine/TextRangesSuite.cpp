@@ -1,0 +1,103 @@
+// "ATE TextRanges Suite": a set of text ranges, as the text selection is given.
+#include "host/engine/EngineSuites.h"
+#include "host/engine/SuiteSupport.h"
+
+namespace zvhost::engine {
+
+namespace {
+
+constexpr char kSuite[] = kATETextRangesSuite;
+
+SpanList *Ranges(TextRangesRef ranges, const char *operation) {
+  return Engine().rangeSets.Get(ranges, operation);
+}
+
+ATEErr ZV_API Initialize(TextRangesRef *ranges) {
+  ZV_FAILPOINT(Initialize);
+  if (ranges == nullptr) return kATEBadParameterErr;
+  return HandOut(Engine().rangeSets, SpanList{}, ranges);
+}
+
+ATEErr ZV_API GetSize(TextRangesRef ranges, int32_t *size) {
+  ZV_FAILPOINT(GetSize);
+  SpanList *list = Ranges(ranges, "GetSize");
+  if (list == nullptr || size == nullptr) return kATEBadParameterErr;
+  *size = static_cast<int32_t>(list->spans.size());
+  return kATENoError;
+}
+
+ATEErr ZV_API Item(TextRangesRef ranges, int32_t index, TextRangeRef *range) {
+  ZV_FAILPOINT(Item);
+  SpanList *list = Ranges(ranges, "Item");
+  if (list == nullptr || range == nullptr) return kATEBadParameterErr;
+  if (index < 0 || static_cast<size_t>(index) >= list->spans.size()) return kATEOutOfRangeErr;
+  return HandOut(Engine().ranges, list->spans[static_cast<size_t>(index)], range);
+}
+
+ATEErr ZV_API Add(TextRangesRef ranges, TextRangeRef range) {
+  ZV_FAILPOINT(Add);
+  SpanList *list = Ranges(ranges, "Add");
+  SpanInStory added = Resolve(Engine().ranges, range, "Add");
+  if (list == nullptr || added.story == nullptr) return kATEBadParameterErr;
+  list->spans.push_back(*added.span);
+  return kATENoError;
+}
+
+ATEErr ZV_API GetCharFeatures(TextRangesRef ranges, CharFeaturesRef *features) {
+  ZV_FAILPOINT(GetCharFeatures);
+  SpanList *list = Ranges(ranges, "GetCharFeatures");
+  if (list == nullptr || features == nullptr) return kATEBadParameterErr;
+  CharFeatureSet read;
+  bool first = true;
+  for (const TextSpan &span : list->spans) {
+    const Story *story = OpenDocuments().FindStory(span.document, span.story);
+    if (story == nullptr) return kATEBadParameterErr;
+    story->ReadCharFeatures(span.start, span.end, span.runHint, read, first);
+  }
+  return HandOut(Engine().charFeatures, read, features);
+}
+
+ATEErr ZV_API SetLocalCharFeatures(TextRangesRef ranges, CharFeaturesRef features) {
+  ZV_FAILPOINT(SetLocalCharFeatures);
+  SpanList *list = Ranges(ranges, "SetLocalCharFeatures");
+  const CharFeatureSet *set = Engine().charFeatures.Get(features, "SetLocalCharFeatures");
+  if (list == nullptr || set == nullptr) return kATEBadParameterErr;
+  // Every range must still be there before any is written, so a failure changes nothing.
+  for (const TextSpan &span : list->spans) {
+    if (OpenDocuments().FindStory(span.document, span.story) == nullptr) {
+      return kATEBadParameterErr;
+    }
+  }
+  for (const TextSpan &span : list->spans) {
+    OpenDocuments()
+        .FindStory(span.document, span.story)
+        ->ApplyCharFeatures(span.start, span.end, *set);
+  }
+  return kATENoError;
+}
+
+ATEErr ZV_API GetTextRunsIterator(TextRangesRef ranges, TextRunsIteratorRef *runs) {
+  ZV_FAILPOINT(GetTextRunsIterator);
+  SpanList *list = Ranges(ranges, "GetTextRunsIterator");
+  if (list == nullptr || runs == nullptr) return kATEBadParameterErr;
+  RunWalk walk;
+  walk.spans = list->spans;
+  walk.MoveToFirst();
+  return HandOut(Engine().runWalks, std::move(walk), runs);
+}
+
+#define TEXT_RANGES_OPERATIONS(X) \
+  X(Initialize)                   \
+  X(GetSize) X(Item) X(Add) X(GetCharFeatures) X(SetLocalCharFeatures) X(GetTextRunsIterator)
+
+const ATETextRangesSuite kTable = {ZV_LEADING_ENTRIES(TextRangesRef)
+                                       TEXT_RANGES_OPERATIONS(ZV_TABLE_ENTRY)};
+
+}  // namespace
+
+void OfferTextRangesSuite(SuiteRegistry &suites) {
+  suites.Offer(kSuite, kATETextRangesSuiteVersion, &kTable,
+               {TEXT_RANGES_OPERATIONS(ZV_OPERATION_NAME)});
+}
+
+}  // namespace zvhost::engine
