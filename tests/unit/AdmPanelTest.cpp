@@ -19,7 +19,8 @@ class AdmPanelTest : public AdmHostTest {
   }
   // The control with that item id in `dump panel`.
   Json Control(int id) {
-    for (const Json &item : harness_.Dump("panel")["items"]) {
+    const Json panel = harness_.Dump("panel");
+    for (const Json &item : panel["items"]) {
       if (item["id"] == id) return item;
     }
     ADD_FAILURE() << "no control " << id;
