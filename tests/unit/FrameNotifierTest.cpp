@@ -1,0 +1,109 @@
+// The host's notifications and what they make the panel do, through the real host.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "FrameHostTest.h"
+#include "host/adm/DialogManager.h"
+#include "host/core/Host.h"
+#include "panel/ZarvelNonModalDialog.h"
+#include "plugin/PluginGlobals.h"
+
+namespace {
+
+using frametest::Json;
+using frametest::OfKind;
+using frametest::StartHost;
+
+constexpr char kDocument[] = R"({"format": "zarvel-document/1",
+  "stories": [{"paragraphs": [{"text": "abc"}]}],
+  "art": [{"kind": "text", "story": 0}]})";
+
+bool PanelEnabled(zvtest::HostHarness &host) {
+  const Json items = host.Dump("panel")["items"];
+  EXPECT_FALSE(items.empty());
+  return std::all_of(items.begin(), items.end(),
+                     [](const Json &item) { return item["enabled"].get<bool>(); });
+}
+
+bool PanelDisabled(zvtest::HostHarness &host) {
+  const Json items = host.Dump("panel")["items"];
+  EXPECT_FALSE(items.empty());
+  return std::none_of(items.begin(), items.end(),
+                      [](const Json &item) { return item["enabled"].get<bool>(); });
+}
+
+// The results of every "AI Notify" among `events`.
+std::vector<HostErr> NotifyResults(const std::vector<Json> &events) {
+  std::vector<HostErr> results;
+  for (const Json &message : OfKind(events, "message")) {
+    if (message["selector"] == "AI Notify") results.push_back(message["result"].get<HostErr>());
+  }
+  return results;
+}
+
+TEST(FrameNotifiers, DocumentsEnableThePanelAndClosingTheLastDisablesIt) {
+  auto host = StartHost();
+  EXPECT_TRUE(PanelDisabled(*host));
+  host->Run("new");
+  EXPECT_TRUE(PanelEnabled(*host));
+  host->Run("open " + zvtest::WriteTempFile("doc.json", kDocument));
+  host->Run("close");
+  EXPECT_TRUE(PanelEnabled(*host)) << "one document is still open";
+  host->Run("close");
+  EXPECT_TRUE(PanelDisabled(*host));
+  for (HostErr result : NotifyResults(host->Take())) EXPECT_EQ(result, kHostNoErr);
+}
+
+TEST(FrameNotifiers, ACountThatFailsIsReportedAndLeavesThePanelAsItIs) {
+  auto host = StartHost();
+  host->Run({"new", "fail \"AI Document List Suite/Count:NESS\""});
+  host->Take();
+  host->Run("close");
+  const std::vector<Json> events = host->Take();
+  EXPECT_EQ(NotifyResults(events).front(), frametest::kNess);
+  const std::vector<Json> modals = OfKind(events, "modal");
+  ASSERT_EQ(modals.size(), 1u);
+  EXPECT_EQ(frametest::ItemText(modals[0], 3), "NESS");
+  EXPECT_TRUE(PanelEnabled(*host));
+}
+
+TEST(FrameNotifiers, ASelectionChangeRunsTheResetsInOrder) {
+  auto host = StartHost();
+  host->Run("open " + zvtest::WriteTempFile("doc.json", kDocument));
+  host->TakeTraces();
+  host->Run("select art 0");
+  const std::vector<std::string> traces = host->TakeTraces();
+  const char *const order[] = {"ResetComposerMenuItem : Start",
+                               "ResetCharacterDirectionMenuItem",
+                               "ResetDigitsMenuItem",
+                               "ResetDiacriticsPositionMenuItem",
+                               "ResetDiacriticsXOffsetMenuItem",
+                               "ResetDiacriticsYOffsetMenuItem"};
+  auto at = traces.begin();
+  for (const char *name : order) {
+    at = std::find_if(at, traces.end(), [name](const std::string &text) {
+      return text.find(name) != std::string::npos;
+    });
+    EXPECT_NE(at, traces.end()) << name << " did not run, or not in order";
+  }
+  for (HostErr result : NotifyResults(host->Take())) EXPECT_EQ(result, kHostNoErr);
+}
+
+TEST(FrameNotifiers, AfterThePanelsDialogIsGoneNotificationsAndMenusAreHarmless) {
+  auto host = StartHost();
+  host->Run("new");
+  host->host().dialogs->DestroyAll();
+  ASSERT_NE(gGlobals->panel, nullptr);
+  EXPECT_EQ(gGlobals->panel->GetDialogRef(), nullptr);
+  host->Take();
+  host->Run({"select none", "close", "new", "menu \"Window Utilities/Zarvel/Zarvel\""});
+  const std::vector<Json> events = host->Take();
+  for (const Json &message : OfKind(events, "message")) {
+    EXPECT_EQ(message["result"], kHostNoErr) << message.dump();
+  }
+  EXPECT_TRUE(OfKind(events, "modal").empty());
+  EXPECT_TRUE(host->host().findings.All().empty());
+}
+
+}  // namespace
