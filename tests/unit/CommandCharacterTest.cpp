@@ -59,7 +59,7 @@ class CommandCharacterTest : public TextHostTest {
   void Preset(const char *attribute) {
     Open(std::string(R"({"format": "zarvel-document/1", "stories": [{"paragraphs": [
         {"text": "abcdefgh", "runs": [{"length": 8, ")") +
-         attribute + R"(": 9}]}]}], "art": [{"kind": "text", "story": 0}]})");
+         attribute + R"(": 9}]}]}], "art": [{"kind": "text", "story": 0}, {"kind": "path"}]})");
   }
 };
 

@@ -25,7 +25,8 @@ class CommandComposerTest : public TextHostTest {
     for (int story = 0; story < 3; ++story) {
       Values engines = ParagraphValues(story, "composerEngine");
       std::vector<int64_t> flags;
-      for (const Json &paragraph : Document()["stories"][story]["paragraphs"]) {
+      const Json document = Document();
+      for (const Json &paragraph : document["stories"][story]["paragraphs"]) {
         flags.push_back(paragraph.value("everyLineComposer", false) ? 1 : 0);
       }
       engines.insert(engines.end(), flags.begin(), flags.end());

@@ -85,7 +85,8 @@ class TextHostTest : public ::testing::Test {
   // An attribute of each paragraph of a story, absent ones read 0.
   std::vector<int64_t> ParagraphValues(int story, const char *attribute) {
     std::vector<int64_t> values;
-    for (const Json &paragraph : Document()["stories"][story]["paragraphs"]) {
+    const Json document = Document();
+    for (const Json &paragraph : document["stories"][story]["paragraphs"]) {
       values.push_back(paragraph.contains(attribute) ? paragraph[attribute].get<int64_t>() : 0);
     }
     return values;
@@ -94,7 +95,8 @@ class TextHostTest : public ::testing::Test {
   template <class Value>
   std::vector<Value> CharValues(int story, const char *attribute) {
     std::vector<Value> values;
-    for (const Json &paragraph : Document()["stories"][story]["paragraphs"]) {
+    const Json document = Document();
+    for (const Json &paragraph : document["stories"][story]["paragraphs"]) {
       if (!paragraph.contains("runs")) {
         values.resize(values.size() + paragraph["text"].get<std::string>().size(), Value{});
         continue;
@@ -109,7 +111,8 @@ class TextHostTest : public ::testing::Test {
   // The story direction of each art object (0 for art without one).
   std::vector<int64_t> StoryDirections() {
     std::vector<int64_t> values;
-    for (const Json &art : Document()["art"]) values.push_back(art.value("storyDirection", 0));
+    const Json document = Document();
+    for (const Json &art : document["art"]) values.push_back(art.value("storyDirection", 0));
     return values;
   }
 
