@@ -12,12 +12,13 @@ constexpr char kSuite[] = kAIDocumentSuite;
 
 // The selected text as ranges: the selected characters of one story; or, with art selected
 // as a whole, each distinct story of the selected text frames, whole, in art order.
-SpanList SelectedText(const Document &document) {
+SpanList SelectedText(Document &document) {
   SpanList list;
   const Selection &selection = document.selection;
   auto addStory = [&](int32_t index, int32_t from, int32_t to) {
-    const Story &story = document.stories[static_cast<size_t>(index)];
-    list.spans.push_back(SpanOf(document.serial, static_cast<uint32_t>(index), story, from, to));
+    Story &story = document.stories[static_cast<size_t>(index)];
+    list.spans.push_back(
+        OpenDocuments().SpanOf(document.serial, static_cast<uint32_t>(index), story, from, to));
   };
   switch (selection.kind) {
     case Selection::Kind::kText:
@@ -42,7 +43,7 @@ SpanList SelectedText(const Document &document) {
 HostErr ZV_API GetTextSelection(TextRangesRef *ranges) {
   ZV_FAILPOINT(GetTextSelection);
   if (ranges == nullptr) return kHostBadParameterErr;
-  const Document *document = OpenDocuments().Current();
+  Document *document = OpenDocuments().Current();
   if (document == nullptr) return kHostNoDocumentErr;
   if (HandOut(Engine().rangeSets, SelectedText(*document), ranges) != kATENoError) {
     return kHostOutOfMemoryErr;
@@ -53,7 +54,7 @@ HostErr ZV_API GetTextSelection(TextRangesRef *ranges) {
 HostErr ZV_API HasTextSelection(HostBool *hasSelection) {
   ZV_FAILPOINT(HasTextSelection);
   if (hasSelection == nullptr) return kHostBadParameterErr;
-  const Document *document = OpenDocuments().Current();
+  Document *document = OpenDocuments().Current();
   if (document == nullptr) return kHostNoDocumentErr;
   *hasSelection = SelectedText(*document).spans.empty() ? 0 : 1;
   return kHostNoErr;

@@ -26,8 +26,8 @@ HostErr ZV_API GetATETextRange(AIArtHandle textFrame, TextRangeRef *range) {
   uint32_t index = 0;
   if (HostErr err = FindFrame(textFrame, document, index)) return err;
   uint32_t storyIndex = static_cast<uint32_t>(document->art[index].story);
-  const Story &story = document->stories[storyIndex];
-  TextSpan whole = SpanOf(document->serial, storyIndex, story, 0, story.Length());
+  Story &story = document->stories[storyIndex];
+  TextSpan whole = OpenDocuments().SpanOf(document->serial, storyIndex, story, 0, story.Length());
   return HandOut(Engine().ranges, whole, range) == kATENoError ? kHostNoErr : kHostOutOfMemoryErr;
 }
 

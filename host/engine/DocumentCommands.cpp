@@ -117,6 +117,7 @@ void Documents::Open(const std::string &path) {
 void Documents::Close() {
   if (open_.empty()) return TheHost().Refuse("close: no document is open");
   open_.pop_back();
+  ++closeEpoch_;
   Notify(kAIDocumentClosedNotifier);
   Notify(kAIArtSelectionChangedNotifier);
 }

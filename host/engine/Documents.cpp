@@ -5,29 +5,19 @@
 
 namespace zvhost {
 
-Documents::Documents() : artSets("ArtSet", kAIArtSetSuite, LiveCategory::ArtSet) {
+Documents::Documents()
+    : artSets("ArtSet", kAIArtSetSuite, LiveCategory::ArtSet), failures_(TheHost().failures) {
   SuiteRegistry &suites = TheHost().suites;
   engine::OfferTextEngineSuites(suites);
   engine::OfferAIDocumentSuite(suites);
   engine::OfferAIArtSetSuite(suites);
   engine::OfferAITextFrameSuite(suites);
   engine::OfferAIDocumentListSuite(suites);
+  gDocuments = this;
 }
 
-Documents::~Documents() = default;
-
-engine::Document *Documents::Find(uint32_t serial) {
-  // Few documents are open, and the current one (the last) is asked for most.
-  for (auto it = open_.rbegin(); it != open_.rend(); ++it) {
-    if ((*it)->serial == serial) return it->get();
-  }
-  return nullptr;
-}
-
-engine::Story *Documents::FindStory(uint32_t document, uint32_t story) {
-  engine::Document *found = Find(document);
-  if (found == nullptr || story >= found->stories.size()) return nullptr;
-  return &found->stories[story];
+Documents::~Documents() {
+  gDocuments = nullptr;
 }
 
 AIArtHandle Documents::ArtHandle(const engine::Document &document, size_t index) const {

@@ -9,11 +9,18 @@
 
 #include "HostTypes.h"
 #include "host/core/CommandTable.h"
+#include "host/core/FailurePlan.h"
 #include "host/core/HandleTable.h"
 #include "host/engine/Document.h"
 #include "host/engine/TextEngine.h"
 
 namespace zvhost {
+
+class Documents;
+
+// The documents of the running host, for the suite functions, which have no context
+// argument; set while a Documents object exists.
+inline Documents *gDocuments = nullptr;
 
 class Documents {
  public:
@@ -27,15 +34,41 @@ class Documents {
   // The last document opened or created that is still open; null when none is.
   engine::Document *Current() { return open_.empty() ? nullptr : open_.back().get(); }
   int32_t Count() const { return static_cast<int32_t>(open_.size()); }
-  // An open document by serial; null once it is closed.
-  engine::Document *Find(uint32_t serial);
-  engine::Story *FindStory(uint32_t document, uint32_t story);
+  // An open document by serial; null once it is closed. Inline: every text-engine call on a
+  // range asks, and it is nearly always the current document.
+  engine::Document *Find(uint32_t serial) {
+    for (auto it = open_.rbegin(); it != open_.rend(); ++it) {
+      if ((*it)->serial == serial) return it->get();
+    }
+    return nullptr;
+  }
+  engine::Story *FindStory(uint32_t document, uint32_t story) {
+    engine::Document *found = Find(document);
+    if (found == nullptr || story >= found->stories.size()) return nullptr;
+    return &found->stories[story];
+  }
+
+  // The story of a span, or null once its document is closed.
+  engine::Story *StoryOf(engine::TextSpan &span) {
+    if (span.cachedEpoch != closeEpoch_ || span.cachedStory == nullptr) {
+      span.cachedStory = FindStory(span.document, span.story);
+      span.cachedEpoch = closeEpoch_;
+    }
+    return span.cachedStory;
+  }
+  // A span of [start, end) of a story of an open document, its run hint and story found.
+  engine::TextSpan SpanOf(uint32_t document, uint32_t storyIndex, engine::Story &story,
+                          int32_t start, int32_t end) const {
+    return {document, storyIndex, start, end, story.RunAt(start), &story, closeEpoch_};
+  }
 
   AIArtHandle ArtHandle(const engine::Document &document, size_t index) const;
   // The open document and art index of an art handle; false for any other handle.
   bool FindArt(AIArtHandle art, engine::Document *&document, uint32_t &index);
 
   engine::TextEngine &Engine() { return engine_; }
+  // The host's failures on demand, which every suite function consults first.
+  FailurePlan &Failures() { return failures_; }
   // Art sets the module made and has not disposed of: lists of art handles.
   HandleTable<std::vector<AIArtHandle>> artSets;
 
@@ -50,9 +83,12 @@ class Documents {
  private:
   void Add(std::unique_ptr<engine::Document> document);
 
+  FailurePlan &failures_;
   engine::TextEngine engine_;
   std::vector<std::unique_ptr<engine::Document>> open_;
   uint32_t nextSerial_ = 1;
+  // Counts the closes: a story pointer found before the last close may be gone.
+  uint32_t closeEpoch_ = 1;
   uint32_t nextArtHandle_ = 1;
 };
 

@@ -9,6 +9,8 @@
 
 namespace zvhost::engine {
 
+class Story;
+
 // Characters [start, end) of one story: a text range, and what a character inspector reads.
 struct TextSpan {
   uint32_t document = 0;
@@ -17,6 +19,10 @@ struct TextSpan {
   int32_t end = 0;
   // The run that held `start` when the span was made; tried before any search.
   uint32_t runHint = 0;
+  // The story found for the span, good while no document has closed since (Documents'
+  // close epoch); spares every call on the span the search for its document.
+  Story *cachedStory = nullptr;
+  uint32_t cachedEpoch = 0;
 
   bool SameText(const TextSpan &other) const {
     return document == other.document && story == other.story && start == other.start &&

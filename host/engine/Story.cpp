@@ -26,10 +26,7 @@ void Story::AppendRun(int32_t start, const CharAttributes &attributes) {
   runs_.push_back({start, attributes});
 }
 
-uint32_t Story::RunAt(int32_t position, uint32_t hint) const {
-  if (hint < runs_.size() && runs_[hint].start <= position && position < RunEnd(hint)) {
-    return hint;
-  }
+uint32_t Story::SearchRun(int32_t position) const {
   auto after = std::upper_bound(runs_.begin(), runs_.end(), position,
                                 [](int32_t p, const Run &run) { return p < run.start; });
   return after == runs_.begin() ? 0 : static_cast<uint32_t>(after - runs_.begin() - 1);

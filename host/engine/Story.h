@@ -49,7 +49,12 @@ class Story {
   }
 
   // The run that holds `position` (the last run for the story's end); `hint` is tried first.
-  uint32_t RunAt(int32_t position, uint32_t hint = 0) const;
+  uint32_t RunAt(int32_t position, uint32_t hint = 0) const {
+    if (hint < runs_.size() && runs_[hint].start <= position && position < RunEnd(hint)) {
+      return hint;
+    }
+    return SearchRun(position);
+  }
   // The paragraph that holds `position`, its separator included (the last for the end).
   uint32_t ParagraphAt(int32_t position) const;
 
@@ -79,6 +84,7 @@ class Story {
   std::vector<int32_t> frames;
 
  private:
+  uint32_t SearchRun(int32_t position) const;
   void AppendRun(int32_t start, const CharAttributes &attributes);
   uint32_t SplitAt(int32_t position);
   void MergeEqualNeighbours(size_t from, size_t to);

@@ -38,9 +38,10 @@ ATEErr ZV_API GetFrame(StoryRef story, int32_t index, TextFrameRef *frame) {
 ATEErr ZV_API GetTextRange(StoryRef story, TextRangeRef *range) {
   ZV_FAILPOINT(GetTextRange);
   StoryPlace place;
-  const Story *found = Find(story, "GetTextRange", place);
+  Story *found = Find(story, "GetTextRange", place);
   if (found == nullptr || range == nullptr) return kATEBadParameterErr;
-  return HandOut(Engine().ranges, SpanOf(place.document, place.story, *found, 0, found->Length()),
+  return HandOut(Engine().ranges,
+                 OpenDocuments().SpanOf(place.document, place.story, *found, 0, found->Length()),
                  range);
 }
 

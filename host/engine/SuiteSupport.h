@@ -5,21 +5,28 @@
 #include <string>
 #include <type_traits>
 
-#include "host/core/Failpoint.h"
+#include "host/core/FailurePlan.h"
 #include "host/core/Findings.h"
 #include "host/engine/Documents.h"
 #include "host/engine/TextEngine.h"
 
 namespace zvhost::engine {
 
+inline Documents &OpenDocuments() {
+  return *gDocuments;
+}
+
+// Failpoint() without the host lookup: a run step makes seven engine calls, and the lookup
+// would be a good part of their cost.
+inline HostErr EngineFailpoint(const char *suite, const char *operation) {
+  FailurePlan &plan = OpenDocuments().Failures();
+  return plan.Armed() ? plan.Take(suite, operation) : 0;
+}
+
 // Every operation that returns a code begins with its failure point; each file names its
 // suite kSuite.
 #define ZV_FAILPOINT(operation) \
-  if (HostErr failure = Failpoint(kSuite, #operation)) return failure
-
-inline Documents &OpenDocuments() {
-  return *TheHost().documents;
-}
+  if (HostErr failure = EngineFailpoint(kSuite, #operation)) return failure
 inline TextEngine &Engine() {
   return OpenDocuments().Engine();
 }
@@ -45,15 +52,9 @@ SpanInStory Resolve(HandleTable<TextSpan> &table, Ref ref, const char *operation
   SpanInStory found;
   found.span = table.Get(ref, operation);
   if (found.span != nullptr) {
-    found.story = OpenDocuments().FindStory(found.span->document, found.span->story);
+    found.story = OpenDocuments().StoryOf(*found.span);
   }
   return found;
-}
-
-// A span for [start, end) of a story, with the hint for its first run.
-inline TextSpan SpanOf(uint32_t document, uint32_t storyIndex, const Story &story, int32_t start,
-                       int32_t end) {
-  return {document, storyIndex, start, end, story.RunAt(start)};
 }
 
 // Add a reference, release a reference, test for null: the same for every kind. A kind the

@@ -32,8 +32,9 @@ ATEErr ZV_API GetTextRange(TextFrameRef frame, TextRangeRef *range) {
   const Art *art = Find(frame, "GetTextRange", place);
   if (art == nullptr || range == nullptr) return kATEBadParameterErr;
   uint32_t storyIndex = static_cast<uint32_t>(art->story);
-  const Story &story = *OpenDocuments().FindStory(place.document, storyIndex);
-  return HandOut(Engine().ranges, SpanOf(place.document, storyIndex, story, 0, story.Length()),
+  Story &story = *OpenDocuments().FindStory(place.document, storyIndex);
+  return HandOut(Engine().ranges,
+                 OpenDocuments().SpanOf(place.document, storyIndex, story, 0, story.Length()),
                  range);
 }
 

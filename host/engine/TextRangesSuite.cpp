@@ -49,8 +49,8 @@ ATEErr ZV_API GetCharFeatures(TextRangesRef ranges, CharFeaturesRef *features) {
   if (list == nullptr || features == nullptr) return kATEBadParameterErr;
   CharFeatureSet read;
   bool first = true;
-  for (const TextSpan &span : list->spans) {
-    const Story *story = OpenDocuments().FindStory(span.document, span.story);
+  for (TextSpan &span : list->spans) {
+    const Story *story = OpenDocuments().StoryOf(span);
     if (story == nullptr) return kATEBadParameterErr;
     story->ReadCharFeatures(span.start, span.end, span.runHint, read, first);
   }
@@ -63,15 +63,13 @@ ATEErr ZV_API SetLocalCharFeatures(TextRangesRef ranges, CharFeaturesRef feature
   const CharFeatureSet *set = Engine().charFeatures.Get(features, "SetLocalCharFeatures");
   if (list == nullptr || set == nullptr) return kATEBadParameterErr;
   // Every range must still be there before any is written, so a failure changes nothing.
-  for (const TextSpan &span : list->spans) {
-    if (OpenDocuments().FindStory(span.document, span.story) == nullptr) {
+  for (TextSpan &span : list->spans) {
+    if (OpenDocuments().StoryOf(span) == nullptr) {
       return kATEBadParameterErr;
     }
   }
-  for (const TextSpan &span : list->spans) {
-    OpenDocuments()
-        .FindStory(span.document, span.story)
-        ->ApplyCharFeatures(span.start, span.end, *set);
+  for (TextSpan &span : list->spans) {
+    OpenDocuments().StoryOf(span)->ApplyCharFeatures(span.start, span.end, *set);
   }
   return kATENoError;
 }

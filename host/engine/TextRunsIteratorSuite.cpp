@@ -22,8 +22,7 @@ ATEErr Find(TextRunsIteratorRef runs, const char *operation, WalkInStory &found)
   found.walk = Engine().runWalks.Get(runs, operation);
   if (found.walk == nullptr) return kATEBadParameterErr;
   if (found.walk->Done()) return kATENoError;
-  const TextSpan &span = found.walk->spans[found.walk->span];
-  found.story = OpenDocuments().FindStory(span.document, span.story);
+  found.story = OpenDocuments().StoryOf(found.walk->spans[found.walk->span]);
   return found.story == nullptr ? kATEBadParameterErr : kATENoError;
 }
 
@@ -35,12 +34,13 @@ ATEErr ZV_API MoveToFirst(TextRunsIteratorRef runs) {
   return kATENoError;
 }
 
+// Whether a run remains is the walk's own state; the document is asked for by the steps
+// that read text.
 ATEErr ZV_API IsNotDone(TextRunsIteratorRef runs, HostBool *notDone) {
   ZV_FAILPOINT(IsNotDone);
-  if (notDone == nullptr) return kATEBadParameterErr;
-  WalkInStory found;
-  if (ATEErr err = Find(runs, "IsNotDone", found)) return err;
-  *notDone = found.walk->Done() ? 0 : 1;
+  const RunWalk *walk = Engine().runWalks.Get(runs, "IsNotDone");
+  if (walk == nullptr || notDone == nullptr) return kATEBadParameterErr;
+  *notDone = walk->Done() ? 0 : 1;
   return kATENoError;
 }
 
