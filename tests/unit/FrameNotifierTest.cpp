@@ -26,11 +26,14 @@ bool PanelEnabled(zvtest::HostHarness &host) {
                      [](const Json &item) { return item["enabled"].get<bool>(); });
 }
 
+// The lists and fields are disabled. The Kashidas check box is left out: the selection
+// change that follows every close sets its enabled state from the (now absent) runs.
 bool PanelDisabled(zvtest::HostHarness &host) {
   const Json items = host.Dump("panel")["items"];
   EXPECT_FALSE(items.empty());
-  return std::none_of(items.begin(), items.end(),
-                      [](const Json &item) { return item["enabled"].get<bool>(); });
+  return std::none_of(items.begin(), items.end(), [](const Json &item) {
+    return item["id"] != 14 && item["enabled"].get<bool>();
+  });
 }
 
 // The results of every "AI Notify" among `events`.
@@ -88,6 +91,34 @@ TEST(FrameNotifiers, ASelectionChangeRunsTheResetsInOrder) {
     EXPECT_NE(at, traces.end()) << name << " did not run, or not in order";
   }
   for (HostErr result : NotifyResults(host->Take())) EXPECT_EQ(result, kHostNoErr);
+}
+
+TEST(FrameNotifiers, AFailingResetStopsTheRestAndIsReported) {
+  auto host = StartHost();
+  host->Run({"new", "fail \"ATE ParaFeatures Suite/GetParagraphDirection:ATEp:0\""});
+  host->Take();
+  host->TakeTraces();
+  host->Run("select none");
+  const std::vector<Json> events = host->Take();
+  const HostErr failed = ZV_FOUR_CHAR('A', 'T', 'E', 'p');
+  EXPECT_EQ(NotifyResults(events), std::vector<HostErr>{failed});
+  const std::vector<Json> modals = OfKind(events, "modal");
+  ASSERT_EQ(modals.size(), 1u);
+  EXPECT_EQ(frametest::ItemText(modals[0], 3), "ATEp");
+
+  const std::vector<std::string> traces = host->TakeTraces();
+  auto has = [&traces](const std::string &text) {
+    return std::find(traces.begin(), traces.end(), text) != traces.end();
+  };
+  EXPECT_TRUE(has("ZarvelNonModalDialog::ResetCharacterDirectionMenuItem : End"));
+  EXPECT_TRUE(has("goNotifier : didn't able to ResetParagraphDirectionMenuItem"));
+  EXPECT_FALSE(has("ZarvelNonModalDialog::ResetDigitsMenuItem : Start"));
+  EXPECT_FALSE(has("goNotifier : didn't able to ResetComposerMenuItem"));
+
+  // The next notification starts again from the first reset.
+  host->Run("select none");
+  EXPECT_EQ(NotifyResults(host->Take()), std::vector<HostErr>{failed});
+  EXPECT_EQ(host->TakeTraces().front(), "ZarvelNonModalDialog::ResetComposerMenuItem : Start");
 }
 
 TEST(FrameNotifiers, AfterThePanelsDialogIsGoneNotificationsAndMenusAreHarmless) {
