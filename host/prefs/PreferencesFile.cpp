@@ -5,7 +5,9 @@
 #include <fstream>
 #include <limits>
 #include <optional>
+#include <set>
 #include <sstream>
+#include <vector>
 
 #include "host/core/UsageError.h"
 #include "host/prefs/Preferences.h"
@@ -87,6 +89,47 @@ std::string WithoutExceptionId(const std::string &message) {
   return end == std::string::npos ? message : message.substr(end + 2);
 }
 
+// Parses the file's text. A key given twice in one object is refused: the parser would keep
+// one of the two without a word.
+Json ParseFile(const std::string &text, const std::string &file) {
+  struct Level {
+    std::set<std::string> keys;
+    std::string place;  // "prefix" or "prefix.key", "" at the top
+  };
+  std::vector<Level> levels;
+  std::string lastKey;
+  auto check = [&](int, Json::parse_event_t event, Json &parsed) {
+    switch (event) {
+      case Json::parse_event_t::object_start: {
+        std::string place = levels.empty() ? "" : levels.back().place;
+        if (!levels.empty()) place += (place.empty() ? "" : ".") + lastKey;
+        levels.push_back({{}, place});
+        break;
+      }
+      case Json::parse_event_t::object_end:
+        levels.pop_back();
+        break;
+      case Json::parse_event_t::key: {
+        lastKey = parsed.get<std::string>();
+        Level &level = levels.back();
+        if (!level.keys.insert(lastKey).second) {
+          throw UsageError(file + ": " + level.place + (level.place.empty() ? "" : ".") + lastKey +
+                           ": given twice");
+        }
+        break;
+      }
+      default:
+        break;
+    }
+    return true;
+  };
+  try {
+    return Json::parse(text, check);
+  } catch (const Json::parse_error &parseError) {
+    throw UsageError(file + ": not valid JSON: " + WithoutExceptionId(parseError.what()));
+  }
+}
+
 }  // namespace
 
 Json Preferences::ToJson() const {
@@ -126,13 +169,7 @@ void Preferences::Load(const std::string &path) {
   std::ostringstream contents;
   contents << in.rdbuf();
   if (in.bad()) throw UsageError(path + ": cannot read the preferences file");
-  Json json;
-  try {
-    json = Json::parse(contents.str());
-  } catch (const Json::parse_error &parseError) {
-    throw UsageError(path + ": not valid JSON: " + WithoutExceptionId(parseError.what()));
-  }
-  store_ = FromJson(json, path);
+  store_ = FromJson(ParseFile(contents.str(), path), path);
 }
 
 void Preferences::Save(const std::string &path) const {

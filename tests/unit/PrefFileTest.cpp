@@ -90,6 +90,9 @@ TEST(PrefFile, ADamagedFileIsRefusedNamingThePlace) {
       {R"({"P": {"k": {"h": 1}}})",
        "P.k: expected a whole number, true or false, a string or [horizontal, vertical]"},
       {R"({"P": 3})", "P: expected an object of keys"},
+      {R"({"P": {"k": 1, "j": 2, "k": 3}})", "P.k: given twice"},
+      {R"({"P": {"k": 1}, "Q": {}, "P": {}})", "P: given twice"},
+      {R"({"P": {"k": {"a": 1, "a": 2}}})", "P.k.a: given twice"},
       {R"([1, 2])", "expected an object with one member per prefix"},
       {R"({"P": {"k": 1})",
        "not valid JSON: parse error at line 1, column 15: syntax error "
