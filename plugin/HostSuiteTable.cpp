@@ -1,6 +1,7 @@
 #include <cstdio>
 
 #include "plugin/HostSuites.h"
+#include "plugin/PluginGlobals.h"
 
 const SPBasicSuite *gBasicSuite = nullptr;
 
@@ -142,4 +143,9 @@ HostErr ReleaseHostSuites(const SPBasicSuite *basic) {
   }
   --gSuiteAcquireCount;
   return result;
+}
+
+HostErr AcquireHostSuitesAfterReload() {
+  if (gGlobals == nullptr || gSuiteAcquireCount != 0 || gBasicSuite == nullptr) return kHostNoErr;
+  return AcquireHostSuites(gBasicSuite);
 }

@@ -99,6 +99,10 @@ extern const HostSuiteEntry HostSuiteTable[118];
 HostErr AcquireHostSuites(const SPBasicSuite *basic);
 // Releases the table when the count is exactly 1; the count falls by one in any case.
 HostErr ReleaseHostSuites(const SPBasicSuite *basic);
+// After a reload the module holds no suites: acquires the table again through the basic
+// suite of the latest message, when the globals record is back and nothing is held. Code
+// that the host calls outside a message (dialog and item procedures) may call it too.
+HostErr AcquireHostSuitesAfterReload();
 // The alert that names a row that could not be acquired, NUL-terminated within 256 bytes.
 std::array<char, 256> SuiteAlertText(HostErr code, const HostSuiteEntry &row);
 

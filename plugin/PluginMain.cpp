@@ -90,13 +90,6 @@ HostErr HandlePluginCaller(const char *caller, const char *selector, void *messa
   return Run(Lookup(kPluginCallerTable, caller, selector), caller, selector, message);
 }
 
-// After a reload the module holds no suites; the first message that needs them acquires
-// the table again.
-HostErr EnsureSuitesAfterReload(const SPMessageData *message) {
-  if (gGlobals == nullptr || gSuiteAcquireCount != 0) return kHostNoErr;
-  return AcquireHostSuites(message->basic);
-}
-
 bool IsQuietResult(HostErr result) {
   return result == kHostNoErr || result == 1 || result == kHostSuiteNotFoundErr;
 }
@@ -112,7 +105,7 @@ extern "C" ZV_PLUGIN_EXPORT HostErr ZV_API PluginMain(const char *caller, const 
   gBasicSuite = head->basic;
   try {
     const DispatchRow &row = Lookup(kDispatchTable, caller, selector);
-    HostErr result = row.needsSuites ? EnsureSuitesAfterReload(head) : kHostNoErr;
+    HostErr result = row.needsSuites ? AcquireHostSuitesAfterReload() : kHostNoErr;
     if (result == kHostNoErr) {
       result = CodeOf([&] { return Run(row, caller, selector, message); });
     }

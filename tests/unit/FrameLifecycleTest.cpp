@@ -173,6 +173,21 @@ TEST(FrameLifecycle, ReloadTakesTheSameRecordBackAndServesMenusAgain) {
   for (const Json &message : notified) EXPECT_EQ(message["result"], kHostNoErr);
 }
 
+TEST(FrameLifecycle, CodeCalledOutsideAMessageCanAcquireTheSuitesAfterAReload) {
+  zvhost::HostOptions options;
+  options.strict = true;
+  auto host = std::make_unique<zvtest::HostHarness>(options);
+  host->Run({"unload", "reload"});
+  EXPECT_EQ(gAIDocumentSuite, nullptr) << "released at the unload";
+  EXPECT_EQ(AcquireHostSuitesAfterReload(), kHostNoErr);
+  EXPECT_NE(gAIDocumentSuite, nullptr);
+  EXPECT_EQ(gSuiteAcquireCount, 1);
+  EXPECT_EQ(AcquireHostSuitesAfterReload(), kHostNoErr);
+  EXPECT_EQ(gSuiteAcquireCount, 1) << "held already: nothing more is acquired";
+  EXPECT_EQ(host->Finish(), 0) << "the suites acquired again are released once at the end";
+  EXPECT_TRUE(host->host().findings.All().empty());
+}
+
 TEST(FrameLifecycle, MessagesOutsideTheTablesAnswerZeroAndDoNothing) {
   auto host = StartHost();
   host->Take();
