@@ -42,7 +42,6 @@ class PanelHandlersTest : public PanelHostTest {
     }
     return panel;
   }
-  int64_t Paragraph(const char *attribute) { return ParagraphValues(0, attribute).at(0); }
   double Characters(const char *attribute) {
     const std::vector<double> values = CharValues<double>(0, attribute);
     for (double value : values) EXPECT_EQ(value, values.at(0)) << attribute;
@@ -179,7 +178,8 @@ TEST_F(PanelHandlersTest, ApplyZarvelComposerAppliesNothingWhenTheModeCannotBeRe
   Fail("AI Text Frame Suite/GetATETextRange:NESS");
   harness_.Run("panel menu \"Apply Zarvel Composer...\"");
   EXPECT_EQ(PanelTraces(),
-            (Texts{"ZarvelNonModalDialog::dialogPopupMenuProc : Start",
+            (Texts{"ZarvelNonModalDialog::dialogPopupMenuTrackProc : Start",
+                   "ZarvelNonModalDialog::dialogPopupMenuProc : Start",
                    "ZarvelNonModalDialog::GetPopupSelection : Start",
                    "ZarvelNonModalDialog::GetPopupSelection : End",
                    "ZarvelNonModalDialog::dialogPopupMenuProc: Didn't get SingleLineComposer",

@@ -52,7 +52,8 @@ class PanelHostTest : public texttest::TextHostTest {
   Json Panel() { return harness_.Dump("panel"); }
   // The control with that item id as the panel dump shows it.
   Json Item(int id) {
-    for (const Json &item : Panel()["items"]) {
+    const Json panel = Panel();  // kept alive while its items are walked
+    for (const Json &item : panel["items"]) {
       if (item["id"] == id) return item;
     }
     ADD_FAILURE() << "the panel has no item " << id;
@@ -66,6 +67,12 @@ class PanelHostTest : public texttest::TextHostTest {
   std::string Text(int id) {
     const Json item = Item(id);
     return item["text"].is_null() ? std::string() : item["text"].get<std::string>();
+  }
+  // A paragraph attribute of story 0's first paragraph; flags read as 0 or 1.
+  int64_t Paragraph(const char *attribute) {
+    const Json document = Document();
+    const Json &value = document["stories"][0]["paragraphs"][0].value(attribute, Json(0));
+    return value.is_boolean() ? static_cast<int64_t>(value.get<bool>()) : value.get<int64_t>();
   }
   // The results of the module's message calls since the last Take.
   std::vector<Json> Messages() {
