@@ -94,7 +94,10 @@ int32_t ReadFloatBits(const json &value, const Place &place) {
     }
   } else if (value.is_number()) {
     double number = value.get<double>();
-    if (std::isfinite(number) && std::fabs(number) <= std::numeric_limits<float>::max()) {
+    // Halfway between the largest float and the next power of two: anything below rounds
+    // to a finite float (the shortest text of the largest float is a little above it).
+    constexpr double kFloatLimit = 0x1.ffffffp+127;
+    if (std::isfinite(number) && std::fabs(number) < kFloatLimit) {
       return FloatBits(static_cast<float>(number));
     }
   }

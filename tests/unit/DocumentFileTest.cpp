@@ -1,0 +1,228 @@
+// The document file: what opens, what is refused and where, and what save writes.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "host/engine/Documents.h"
+#include "support/HostHarness.h"
+
+namespace {
+
+using zvtest::Json;
+
+std::string ReadFile(const std::string &path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// A document of one story with the given paragraphs and one frame.
+std::string OneStory(const std::string &paragraphs) {
+  return R"({"format": "zarvel-document/1", "stories": [{"paragraphs": [)" + paragraphs +
+         R"(]}], "art": [{"kind": "text", "story": 0}]})";
+}
+
+class DocumentFileTest : public ::testing::Test {
+ protected:
+  std::string Open(const std::string &text) {
+    std::string path = zvtest::WriteTempFile("document.json", text);
+    harness_.Run("open " + path);
+    return path;
+  }
+  // Opens `text` and saves it; the saved file's text.
+  std::string SaveOf(const std::string &text) {
+    Open(text);
+    std::string saved = zvtest::WriteTempFile("saved.json", "");
+    harness_.Run("save " + saved);
+    return ReadFile(saved);
+  }
+
+  zvtest::HostHarness harness_{{}, false};
+};
+
+TEST_F(DocumentFileTest, SaveWritesEveryAttributeWithRunsMergedAndReadsBackTheSame) {
+  std::string saved = SaveOf(OneStory(R"(
+      {"text": "abcdef", "composerEngine": 1,
+       "runs": [{"length": 2, "digitSet": 3}, {"length": 1, "digitSet": 3},
+                {"length": 0, "kashidas": 1}, {"length": 3}]},
+      {"text": "", "everyLineComposer": true},
+      {"text": "xy"})"));
+  Json file = Json::parse(saved);
+  Json first = file["stories"][0]["paragraphs"][0];
+  EXPECT_EQ(first.dump(),
+            R"({"text":"abcdef","paragraphDirection":0,"justificationMethod":0,)"
+            R"("composerEngine":1,"everyLineComposer":false,"runs":[)"
+            R"({"length":3,"dirOverride":0,"digitSet":3,"diacVPos":0,"diacXOffset":0.0,)"
+            R"("diacYOffset":0.0,"kashidas":0},)"
+            R"({"length":3,"dirOverride":0,"digitSet":0,"diacVPos":0,"diacXOffset":0.0,)"
+            R"("diacYOffset":0.0,"kashidas":0}]})");
+  EXPECT_EQ(file["stories"][0]["paragraphs"][1]["runs"], Json::array());
+  EXPECT_EQ(file["stories"][0]["paragraphs"][1]["everyLineComposer"], true);
+  EXPECT_EQ(file["art"], Json::parse(R"([{"kind":"text","story":0,"storyDirection":0}])"));
+  EXPECT_EQ(SaveOf(saved), saved);
+}
+
+TEST_F(DocumentFileTest, ArabicAndPersianTextIsKeptExactlyAndCountedInCodePoints) {
+  // "سلامٌ" is five code points (the last a combining mark) and ten bytes; the Persian
+  // digits and the letter with hamza above are single code points as well.
+  const std::string arabic = "سلامٌ عليكم ١٢٣";
+  const std::string persian = "کتاب‌ها ۴۵۶ تا 789";
+  std::string saved = SaveOf(OneStory(R"({"text": ")" + arabic +
+                                      R"(", "runs": [{"length": 5, "digitSet": 1}, {"length": 10}]},
+      {"text": ")" + persian + R"(", "paragraphDirection": 1,
+       "runs": [{"length": 7, "diacVPos": 4}, {"length": 11, "digitSet": 3}]})"));
+  Json file = Json::parse(saved);
+  EXPECT_EQ(file["stories"][0]["paragraphs"][0]["text"], arabic);
+  EXPECT_EQ(file["stories"][0]["paragraphs"][1]["text"], persian);
+  EXPECT_NE(saved.find(persian), std::string::npos) << "written as UTF-8, not escaped";
+  EXPECT_EQ(file["stories"][0]["paragraphs"][0]["runs"][0]["length"], 5);
+  EXPECT_EQ(file["stories"][0]["paragraphs"][1]["runs"][1]["length"], 11);
+  EXPECT_EQ(SaveOf(saved), saved);
+}
+
+TEST_F(DocumentFileTest, FloatsAreWrittenShortestAndNonNumbersAsTexts) {
+  std::string saved = SaveOf(OneStory(R"({"text": "abcd", "runs": [
+      {"length": 1, "diacXOffset": 0.1, "diacYOffset": -10},
+      {"length": 1, "diacXOffset": "NaN", "diacYOffset": "-Infinity"},
+      {"length": 1, "diacXOffset": 3.4028234663852886e38, "diacYOffset": -0.0},
+      {"length": 1, "diacXOffset": 1e-45, "diacYOffset": 2.5}]})"));
+  Json runs = Json::parse(saved)["stories"][0]["paragraphs"][0]["runs"];
+  EXPECT_EQ(runs[0]["diacXOffset"].dump(), "0.1");
+  EXPECT_EQ(runs[0]["diacYOffset"].dump(), "-10.0");
+  EXPECT_EQ(runs[1]["diacXOffset"], "NaN");
+  EXPECT_EQ(runs[1]["diacYOffset"], "-Infinity");
+  EXPECT_EQ(runs[2]["diacXOffset"].dump(), "3.4028235e+38");
+  EXPECT_EQ(runs[2]["diacYOffset"].dump(), "-0.0");
+  EXPECT_EQ(runs[3]["diacXOffset"].dump(), "1e-45");
+  EXPECT_EQ(SaveOf(saved), saved);
+}
+
+TEST_F(DocumentFileTest, TheExampleDocumentsAreSavedAsTheyStand) {
+  int examples = 0;
+  for (const auto &entry :
+       std::filesystem::directory_iterator(std::string(ZARVEL_SOURCE_DIR) + "/examples")) {
+    if (entry.path().extension() != ".json") continue;
+    ++examples;
+    std::string text = ReadFile(entry.path().string());
+    EXPECT_EQ(SaveOf(text), text) << entry.path();
+  }
+  EXPECT_GE(examples, 3);
+}
+
+TEST_F(DocumentFileTest, ABadFileIsRefusedNamingThePlaceAndTheOpenDocumentStays) {
+  Open(OneStory(R"({"text": "kept", "runs": [{"length": 4, "digitSet": 2}]})"));
+  harness_.Run("select art 0");
+  Json before = harness_.Dump("doc");
+
+  const std::string story = R"({"paragraphs": [{"text": "abc"}]})";
+  const std::string frame = R"({"kind": "text", "story": 0})";
+  auto document = [&](const std::string &stories, const std::string &art) {
+    return R"({"format": "zarvel-document/1", "stories": [)" + stories + R"(], "art": [)" + art +
+           "]}";
+  };
+  auto paragraph = [&](const std::string &body) { return OneStory(body); };
+  struct Case {
+    std::string text;
+    std::string reason;
+  };
+  const Case cases[] = {
+      {"", "parse error at line 1, column 1"},
+      {"{\"format\": ", "parse error at line 1, column 12"},
+      {"[]", "expected a document (an object), found []"},
+      {R"({"stories": [], "art": []})", "missing field \"format\""},
+      {R"({"format": "zarvel-document/2", "stories": [], "art": []})",
+       "format: expected \"zarvel-document/1\", found \"zarvel-document/2\""},
+      {R"({"format": "zarvel-document/1", "stories": [], "art": [], "title": 1})",
+       "unknown field \"title\""},
+      {R"({"format": "zarvel-document/1", "stories": {}, "art": []})",
+       "stories: expected a list of stories, found {}"},
+      {R"({"format": "zarvel-document/1", "stories": []})", "missing field \"art\""},
+      {document(R"({"paragraphs": []})", frame),
+       "stories[0].paragraphs: a story has at least one paragraph"},
+      {paragraph(R"({"runs": []})"), "stories[0].paragraphs[0]: missing field \"text\""},
+      {paragraph(R"({"text": 5})"), "stories[0].paragraphs[0].text: expected a text, found 5"},
+      {paragraph(R"({"text": "x", "Kashidas": 1})"),
+       "stories[0].paragraphs[0]: unknown field \"Kashidas\""},
+      {paragraph(R"({"text": "abc"}, {"text": "abcdef", "runs": [{"length": 3}, {"length": 4}]})"),
+       "stories[0].paragraphs[1].runs: lengths add up to 7, text has 6"},
+      {paragraph(R"({"text": "abc", "runs": [3]})"),
+       "stories[0].paragraphs[0].runs[0]: expected a run (an object), found 3"},
+      {paragraph(R"({"text": "abc", "runs": [{"digitSet": 1}]})"),
+       "stories[0].paragraphs[0].runs[0]: missing field \"length\""},
+      {paragraph(R"({"text": "abc", "runs": [{"length": -1}, {"length": 4}]})"),
+       "runs[0].length: expected a whole number from 0 to 2147483647, found -1"},
+      {paragraph(R"({"text": "abc", "runs": [{"length": 3, "digitSet": 1e20}]})"),
+       "runs[0].digitSet: expected a whole number from -2147483648 to 2147483647, found 1e+20"},
+      {paragraph(R"({"text": "abc", "runs": [{"length": 3, "digitSet": 2147483648}]})"),
+       "found 2147483648"},
+      {paragraph(R"({"text": "abc", "runs": [{"length": 3, "digitSet": -2147483649}]})"),
+       "found -2147483649"},
+      {paragraph(R"({"text": "abc", "runs": [{"length": 3, "dirOverride": 1.5}]})"),
+       "runs[0].dirOverride: expected a whole number"},
+      {paragraph(R"({"text": "abc", "runs": [{"length": 3, "kashidas": "1"}]})"),
+       "runs[0].kashidas: expected a whole number"},
+      {paragraph(R"({"text": "abc", "everyLineComposer": 1})"),
+       "stories[0].paragraphs[0].everyLineComposer: expected true or false, found 1"},
+      {paragraph(R"({"text": "abc", "runs": [{"length": 3, "diacXOffset": 1e39}]})"),
+       "runs[0].diacXOffset: expected a number that fits a 32-bit float"},
+      {paragraph(R"({"text": "abc", "runs": [{"length": 3, "diacYOffset": "nan"}]})"),
+       "runs[0].diacYOffset: expected a number that fits a 32-bit float"},
+      {paragraph(R"({"text": "ab\ncd"})"),
+       "stories[0].paragraphs[0].text: a paragraph break (CR, LF or U+2029) at code point 2"},
+      {paragraph("{\"text\": \"\xd8\xb3\xe2\x80\xa9\"}"), "at code point 1"},
+      {paragraph("{\"text\": \"ab\xff\"}"), "ill-formed UTF-8"},
+      {paragraph("{\"text\": \"\xed\xa0\x80\"}"), "ill-formed UTF-8"},  // a surrogate
+      {paragraph(R"({"text": "\ud800"})"), "surrogate U+D800..U+DBFF must be followed"},
+      {paragraph(R"({"text": "a", "text": "b"})"),
+       "stories[0].paragraphs[0]: field \"text\" appears twice"},
+      {document(story, R"({"kind": "text", "story": 3})"),
+       "art[0].story: story 3 does not exist (the file has 1 story)"},
+      {document(story, R"({"kind": "text"})"), "art[0]: missing field \"story\""},
+      {document(story + "," + story, frame),
+       "stories[1]: no text frame shows this story (add {\"kind\": \"text\", \"story\": 1}"},
+      {document(story, frame + R"(, {"kind": "circle"})"),
+       "art[1].kind: expected \"text\" or \"path\", found \"circle\""},
+      {document(story, frame + R"(, {"kind": "path", "story": 0})"),
+       "art[1]: unknown field \"story\""},
+      {document(story, R"({"kind": "text", "story": 0, "storyDirection": 9e9})"),
+       "art[0].storyDirection: expected a whole number"},
+      {document(story, R"({"kind": "text", "story": 0, "extra": )" + std::string(200, '[') +
+                           std::string(200, ']') + "}"),
+       "art[0].extra[0][0][0][0][0][0][0][0][0][0][0][0][0]: nesting deeper than 16 levels"},
+      {paragraph(R"({"text": "abc", "runs": [{"length": 3, "diacXOffset": 3.4028236e38}]})"),
+       "runs[0].diacXOffset: expected a number that fits a 32-bit float"},
+  };
+  for (const Case &c : cases) {
+    std::string path = zvtest::WriteTempFile("bad.json", c.text);
+    std::string reason = harness_.RunExpectingError("open " + path);
+    EXPECT_NE(reason.find("cannot open " + path + ": "), std::string::npos) << reason;
+    EXPECT_NE(reason.find(c.reason), std::string::npos)
+        << "reason: " << reason << "\nexpected: " << c.reason;
+  }
+  EXPECT_EQ(harness_.Dump("doc"), before);
+  EXPECT_EQ(harness_.host().documents->Count(), 1);
+}
+
+TEST_F(DocumentFileTest, FilesThatCannotBeReadOrWrittenAreRefusedAndNothingIsLost) {
+  auto dir = std::filesystem::path(zvtest::WriteTempFile("x", "")).parent_path();
+  EXPECT_NE(
+      harness_.RunExpectingError("open " + (dir / "missing.json").string()).find("no such file"),
+      std::string::npos);
+  EXPECT_NE(harness_.RunExpectingError("open " + dir.string()).find("it is a folder"),
+            std::string::npos);
+
+  Open(OneStory(R"({"text": "abc"})"));
+  std::string target = (dir / "kept.json").string();
+  harness_.Run("save " + target);
+  std::string written = ReadFile(target);
+  std::string reason = harness_.RunExpectingError("save " + (dir / "no" / "such.json").string());
+  EXPECT_NE(reason.find("cannot save"), std::string::npos) << reason;
+  EXPECT_EQ(ReadFile(target), written);
+  EXPECT_FALSE(std::filesystem::exists(dir / "no"));
+  EXPECT_TRUE(Json::parse(written).is_object());
+  EXPECT_FALSE(std::filesystem::exists(target + ".part"));
+}
+
+}  // namespace
