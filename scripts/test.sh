@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh
+ZARVEL_WITH_WINE="${ZARVEL_TEST_WINDOWS:-0}" scripts/install-deps.sh
 
 jobs=$(nproc 2>/dev/null || echo 2)
 
