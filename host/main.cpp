@@ -4,6 +4,7 @@
 
 #include "host/cli/CommandLine.h"
 #include "host/cli/ExecutablePath.h"
+#include "host/cli/StandardStreams.h"
 #include "host/core/Host.h"
 #include "host/core/ScriptRunner.h"
 #include "host/core/UsageError.h"
@@ -59,6 +60,7 @@ int Run(const zvhost::CommandLine &line) {
 }  // namespace
 
 int main(int argc, char **argv) {
+  zvhost::UseByteExactOutput();
   bool json = false;
   try {
     zvhost::CommandLine line = zvhost::ParseCommandLine(argc, argv);

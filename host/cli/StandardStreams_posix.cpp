@@ -1,0 +1,8 @@
+#include "host/cli/StandardStreams.h"
+
+namespace zvhost {
+
+// POSIX streams never translate line endings.
+void UseByteExactOutput() {}
+
+}  // namespace zvhost
