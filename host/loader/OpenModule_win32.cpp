@@ -17,6 +17,30 @@ std::string LastErrorText() {
   return length > 0 ? std::string(buffer, length) : "error " + std::to_string(code);
 }
 
+// LoadLibrary wants backslashes, and it looks for a bare file name on the DLL search path
+// rather than in the current folder, where the user means it: it is given the full path.
+std::string FullWindowsPath(const std::string &path) {
+  DWORD needed = GetFullPathNameA(path.c_str(), 0, nullptr, nullptr);
+  if (needed == 0) return path;
+  std::string full(needed, '\0');
+  DWORD length = GetFullPathNameA(path.c_str(), needed, full.data(), nullptr);
+  if (length == 0 || length >= needed) return path;
+  full.resize(length);
+  return full;
+}
+
+// Why the loader refused a file: the file reader names what is wrong with it in the same
+// words as on every other platform; what it finds no fault with, the system explains.
+std::string WhyNotAModule(const std::string &path) {
+  std::string reason = LastErrorText();
+  try {
+    ReadModuleResources(path);
+  } catch (const FormatError &error) {
+    reason = error.what();
+  }
+  return reason;
+}
+
 const char *TypeArgument(const ResourceType &type) {
   return type.name.empty() ? MAKEINTRESOURCEA(type.number) : type.name.c_str();
 }
@@ -101,9 +125,10 @@ class DllModule final : public LoadedModule {
 std::unique_ptr<LoadedModule> OpenModule(const std::string &path) {
   // The property list is checked before any of the module's code runs, as a host scanning
   // its plug-in folders does.
-  HMODULE image = LoadLibraryExA(path.c_str(), nullptr,
+  const std::string file = FullWindowsPath(path);
+  HMODULE image = LoadLibraryExA(file.c_str(), nullptr,
                                  LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-  if (image == nullptr) throw ModuleError(path + ": not a module: " + LastErrorText());
+  if (image == nullptr) throw ModuleError(path + ": not a module: " + WhyNotAModule(path));
   PropertyList properties;
   try {
     properties = CheckedPropertyList(Win32ResourceSource(image), path);
@@ -113,7 +138,7 @@ std::unique_ptr<LoadedModule> OpenModule(const std::string &path) {
   }
   FreeLibrary(image);
 
-  HMODULE module = LoadLibraryA(path.c_str());
+  HMODULE module = LoadLibraryA(file.c_str());
   if (module == nullptr) throw ModuleError(path + ": cannot be loaded: " + LastErrorText());
   FARPROC entry = GetProcAddress(module, properties.entryPoint.c_str());
   if (entry == nullptr) {
