@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Builds Zarvel and runs every test: the plain build, then the build with AddressSanitizer
-# and UndefinedBehaviorSanitizer. Installs what a fresh Debian machine lacks first.
+# Builds Zarvel and runs every test: the plain build, the build with AddressSanitizer and
+# UndefinedBehaviorSanitizer, then the Windows module and host, cross-built and tested under
+# Wine. Installs what a fresh Debian machine lacks first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-ZARVEL_WITH_WINE="${ZARVEL_TEST_WINDOWS:-0}" scripts/install-deps.sh
+scripts/install-deps.sh
 
 jobs=$(nproc 2>/dev/null || echo 2)
 
@@ -21,13 +22,6 @@ run_build plain -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
   run_build sanitize -DCMAKE_BUILD_TYPE=Debug -DZARVEL_SANITIZE=ON -DZARVEL_BENCH=OFF
 
-# The real Windows module and host, cross-built, with their tests under Wine. Opt-in for
-# now (ZARVEL_TEST_WINDOWS=1): a few end-to-end tests still differ under Wine.
-if [ "${ZARVEL_TEST_WINDOWS:-0}" != 1 ]; then
-  echo "=== build-win32 skipped (set ZARVEL_TEST_WINDOWS=1 to build and test it under Wine)"
-  exit 0
-fi
-
 # The unit tests as a Windows program, the end-to-end tests driving zarvel-host.exe, the Linux unit
 # tests' checks of the PE files, and the release package.
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -41,11 +35,24 @@ ZARVEL_HOST_RUNNER=wine ZARVEL_HOST_EXE="$win32/zarvel-host.exe" \
 ZARVEL_WIN32_MODULE="$win32/Zarvel.aip" ZARVEL_WIN32_HOST="$win32/zarvel-host.exe" \
   build/plain/zarvel-unit-tests --gtest_filter='WindowsModule.*'
 
+# The tour, run by both hosts on their own modules, prints the same lines and draws the same
+# picture.
+echo "=== the tour on Linux and on Windows"
+tour=$(mktemp -d)
+unpacked=$(mktemp -d)
+trap 'rm -rf "$tour" "$unpacked"' EXIT
+cp -r examples "$tour/"
+mkdir "$tour/out"
+linux_host=$PWD/build/plain/zarvel-host
+(cd "$tour" && "$linux_host" --json examples/tour.zvs >linux.txt &&
+  mv out/tour-after.svg linux.svg &&
+  wine "$win32/zarvel-host.exe" --json examples/tour.zvs >windows.txt &&
+  cmp linux.txt windows.txt && cmp linux.svg out/tour-after.svg)
+echo "the same $(wc -l <"$tour/linux.txt") lines and picture"
+
 echo "=== package"
 cmake --build build-win32 --target package
 package=$(ls build-win32/Zarvel-*-win32.zip)
-unpacked=$(mktemp -d)
-trap 'rm -rf "$unpacked"' EXIT
 (cd "$unpacked" && cmake -E tar xf "$OLDPWD/$package")
 cmp "$unpacked/Zarvel/Zarvel.aip" build-win32/Zarvel.aip
 cmp "$unpacked/INSTALL.txt" packaging/INSTALL.txt

@@ -35,16 +35,6 @@ std::string ReadAll(const std::string &path) {
   return text.str();
 }
 
-// Under Wine the Windows program sees the build machine's files on drive Z:.
-std::string ForRunner(const std::string &runner, const std::string &arg) {
-  if (runner.find("wine") == std::string::npos || arg.empty() || arg[0] != '/') return arg;
-  std::string windows = "Z:" + arg;
-  for (char &c : windows) {
-    if (c == '/') c = '\\';
-  }
-  return windows;
-}
-
 HostRun Execute(const std::vector<std::string> &args) {
   std::string outPath = WriteTempFile("stdout.txt", "");
   std::string errPath = WriteTempFile("stderr.txt", "");
@@ -52,7 +42,7 @@ HostRun Execute(const std::vector<std::string> &args) {
   std::string runner = Setting("ZARVEL_HOST_RUNNER", "");
   if (!runner.empty()) command += runner + " ";
   command += Quote(Setting("ZARVEL_HOST_EXE", ZARVEL_HOST_EXE));
-  for (const std::string &arg : args) command += " " + Quote(ForRunner(runner, arg));
+  for (const std::string &arg : args) command += " " + Quote(arg);
   command += " < " + Quote(WriteTempFile("stdin.txt", "")) + " > " + Quote(outPath) + " 2> " +
              Quote(errPath);
   int raw = std::system(command.c_str());
