@@ -1,10 +1,12 @@
 // zarvel-host: the stand-in host. See `zarvel-host --help`.
 #include <fstream>
 #include <iostream>
+#include <vector>
 
 #include "host/cli/CommandLine.h"
 #include "host/cli/ExecutablePath.h"
 #include "host/cli/StandardStreams.h"
+#include "host/core/FilePath.h"
 #include "host/core/Host.h"
 #include "host/core/ScriptRunner.h"
 #include "host/core/UsageError.h"
@@ -32,7 +34,7 @@ int Run(const zvhost::CommandLine &line) {
   }
   std::ifstream file;
   if (!line.script.empty() && line.script != "-") {
-    file.open(line.script);
+    file.open(zvhost::FilePath(line.script));
     if (!file) return Fail(options.json, zvhost::kExitUsage, "cannot read script " + line.script);
   }
   zvhost::Host host(options, std::cout);
@@ -57,9 +59,7 @@ int Run(const zvhost::CommandLine &line) {
   }
 }
 
-}  // namespace
-
-int main(int argc, char **argv) {
+int HostMain(int argc, const char *const *argv) {
   zvhost::UseByteExactOutput();
   bool json = false;
   try {
@@ -86,3 +86,21 @@ int main(int argc, char **argv) {
   }
   return zvhost::kExitDone;
 }
+
+}  // namespace
+
+#ifdef _WIN32
+// Windows hands main() its arguments in the system's code page, which cannot hold every file
+// name; wmain() has them as the system keeps them, and they go on in UTF-8.
+int wmain(int argc, wchar_t **argv) {
+  std::vector<std::string> words;
+  for (int i = 0; i < argc; ++i) words.push_back(zvhost::Utf8Name(argv[i]));
+  std::vector<const char *> pointers;
+  for (const std::string &word : words) pointers.push_back(word.c_str());
+  return HostMain(argc, pointers.data());
+}
+#else
+int main(int argc, char **argv) {
+  return HostMain(argc, argv);
+}
+#endif

@@ -12,6 +12,7 @@
 #include "host/adm/DialogJson.h"
 #include "host/adm/DialogManager.h"
 #include "host/adm/PanelSnapshot.h"
+#include "host/core/FilePath.h"
 #include "host/core/Host.h"
 #include "host/core/UsageError.h"
 
@@ -236,7 +237,7 @@ void Snapshot(const Args &args) {
   panel = manager.Panel();
   if (panel == nullptr) return void(Refuse("the panel went away while it was drawn"));
   std::string svg = PanelSvg(*panel, DialogManager::ResourcesOf(panel->plugin));
-  std::ofstream file(args[0], std::ios::binary);
+  std::ofstream file(FilePath(args[0]), std::ios::binary);
   file << svg;
   file.close();
   if (!file) throw UsageError("snapshot: cannot write '" + args[0] + "'");

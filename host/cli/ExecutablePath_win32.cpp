@@ -1,16 +1,25 @@
 #include <windows.h>
 
+#include <filesystem>
+
 #include "host/cli/ExecutablePath.h"
+#include "host/core/FilePath.h"
 
 namespace zvhost {
 
 std::string ExecutableDirectory() {
-  char path[MAX_PATH];
-  DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return ".";
-  std::string full(path, length);
-  size_t slash = full.find_last_of("\\/");
-  return slash == std::string::npos ? "." : full.substr(0, slash);
+  // Long paths go past MAX_PATH: the buffer grows until the name fits.
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length == 0) return ".";
+    if (length < path.size()) {
+      path.resize(length);
+      break;
+    }
+    path.resize(path.size() * 2);
+  }
+  return Utf8Name(std::filesystem::path(path).parent_path());
 }
 
 }  // namespace zvhost

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "AINotifierSuite.h"
+#include "host/core/FilePath.h"
 #include "host/core/Host.h"
 #include "host/core/Notifiers.h"
 #include "host/core/UsageError.h"
@@ -27,17 +28,18 @@ void Notify(const char *type) {
 
 std::string ReadWholeFile(const std::string &path) {
   namespace fs = std::filesystem;
+  const fs::path file = FilePath(path);
   std::error_code error;
-  if (!fs::exists(path, error)) throw UsageError("cannot open " + path + ": no such file");
-  if (fs::is_directory(path, error)) throw UsageError("cannot open " + path + ": it is a folder");
-  std::uintmax_t size = fs::file_size(path, error);
+  if (!fs::exists(file, error)) throw UsageError("cannot open " + path + ": no such file");
+  if (fs::is_directory(file, error)) throw UsageError("cannot open " + path + ": it is a folder");
+  std::uintmax_t size = fs::file_size(file, error);
   if (error) throw UsageError("cannot open " + path + ": " + error.message());
   if (size > kMaxFileBytes) {
     throw UsageError("cannot open " + path + ": " + std::to_string(size) +
                      " bytes is more than a document file may hold (256 MiB)");
   }
   std::string text(static_cast<size_t>(size), '\0');
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(file, std::ios::binary);
   if (!in.read(text.data(), static_cast<std::streamsize>(size))) {
     throw UsageError("cannot open " + path + ": it cannot be read");
   }
@@ -46,22 +48,23 @@ std::string ReadWholeFile(const std::string &path) {
 
 // Writes beside the target first, so a failed write leaves the old file as it was.
 void WriteWholeFile(const std::string &path, const std::string &text) {
-  std::string part = path + ".part";
+  const std::string part = path + ".part";
+  const std::filesystem::path partFile = FilePath(part);
   {
-    std::ofstream out(part, std::ios::binary | std::ios::trunc);
+    std::ofstream out(partFile, std::ios::binary | std::ios::trunc);
     if (!out) throw UsageError("cannot save " + path + ": cannot create " + part);
     out << text;
     out.flush();
     if (!out) {
       out.close();
-      std::filesystem::remove(part);
+      std::filesystem::remove(partFile);
       throw UsageError("cannot save " + path + ": writing " + part + " failed");
     }
   }
   std::error_code error;
-  std::filesystem::rename(part, path, error);
+  std::filesystem::rename(partFile, FilePath(path), error);
   if (error) {
-    std::filesystem::remove(part, error);
+    std::filesystem::remove(partFile, error);
     throw UsageError("cannot save " + path + ": " + error.message());
   }
 }

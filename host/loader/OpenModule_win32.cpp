@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "host/core/FilePath.h"
 #include "host/loader/LoadedModule.h"
 
 namespace zvhost {
@@ -19,12 +20,13 @@ std::string LastErrorText() {
 
 // LoadLibrary wants backslashes, and it looks for a bare file name on the DLL search path
 // rather than in the current folder, where the user means it: it is given the full path.
-std::string FullWindowsPath(const std::string &path) {
-  DWORD needed = GetFullPathNameA(path.c_str(), 0, nullptr, nullptr);
-  if (needed == 0) return path;
-  std::string full(needed, '\0');
-  DWORD length = GetFullPathNameA(path.c_str(), needed, full.data(), nullptr);
-  if (length == 0 || length >= needed) return path;
+std::wstring FullWindowsPath(const std::string &path) {
+  const std::wstring given = FilePath(path).wstring();
+  DWORD needed = GetFullPathNameW(given.c_str(), 0, nullptr, nullptr);
+  if (needed == 0) return given;
+  std::wstring full(needed, L'\0');
+  DWORD length = GetFullPathNameW(given.c_str(), needed, full.data(), nullptr);
+  if (length == 0 || length >= needed) return given;
   full.resize(length);
   return full;
 }
@@ -125,8 +127,8 @@ class DllModule final : public LoadedModule {
 std::unique_ptr<LoadedModule> OpenModule(const std::string &path) {
   // The property list is checked before any of the module's code runs, as a host scanning
   // its plug-in folders does.
-  const std::string file = FullWindowsPath(path);
-  HMODULE image = LoadLibraryExA(file.c_str(), nullptr,
+  const std::wstring file = FullWindowsPath(path);
+  HMODULE image = LoadLibraryExW(file.c_str(), nullptr,
                                  LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
   if (image == nullptr) throw ModuleError(path + ": not a module: " + WhyNotAModule(path));
   PropertyList properties;
@@ -138,7 +140,7 @@ std::unique_ptr<LoadedModule> OpenModule(const std::string &path) {
   }
   FreeLibrary(image);
 
-  HMODULE module = LoadLibraryA(file.c_str());
+  HMODULE module = LoadLibraryW(file.c_str());
   if (module == nullptr) throw ModuleError(path + ": cannot be loaded: " + LastErrorText());
   FARPROC entry = GetProcAddress(module, properties.entryPoint.c_str());
   if (entry == nullptr) {

@@ -9,6 +9,7 @@
 #include <sstream>
 #include <vector>
 
+#include "host/core/FilePath.h"
 #include "host/core/UsageError.h"
 #include "host/prefs/Preferences.h"
 
@@ -156,14 +157,15 @@ Preferences::Store Preferences::FromJson(const Json &json, const std::string &fi
 }
 
 void Preferences::Load(const std::string &path) {
+  const std::filesystem::path file = FilePath(path);
   std::error_code error;
-  if (!std::filesystem::exists(path, error) && !error) {
+  if (!std::filesystem::exists(file, error) && !error) {
     store_.clear();
     return;
   }
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(file, std::ios::binary);
   // Some systems open a directory as an empty file.
-  if (!in || std::filesystem::is_directory(path, error)) {
+  if (!in || std::filesystem::is_directory(file, error)) {
     throw UsageError(path + ": cannot read the preferences file");
   }
   std::ostringstream contents;
@@ -173,7 +175,7 @@ void Preferences::Load(const std::string &path) {
 }
 
 void Preferences::Save(const std::string &path) const {
-  std::filesystem::path target(path);
+  const std::filesystem::path target = FilePath(path);
   std::filesystem::path temporary = target;
   temporary += ".tmp";
   std::error_code ignored;

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <fstream>
 
+#include "host/core/FilePath.h"
 #include "host/resources/ElfFile.h"
 #include "host/resources/PeFile.h"
 #include "host/resources/ResourceList.h"
@@ -13,7 +14,7 @@ namespace zvhost {
 namespace {
 
 Bytes ReadFile(const std::string &path) {
-  std::ifstream in(path, std::ios::binary | std::ios::ate);
+  std::ifstream in(FilePath(path), std::ios::binary | std::ios::ate);
   if (!in) throw FormatError("cannot open " + path + ": " + std::strerror(errno));
   const std::streamoff size = in.tellg();
   if (size < 0) throw FormatError("cannot read " + path);

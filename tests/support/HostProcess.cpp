@@ -76,10 +76,14 @@ std::vector<nlohmann::ordered_json> HostRun::OfKind(const std::string &kind) con
 }
 
 HostRun RunHost(const std::string &script, const std::vector<std::string> &args) {
+  return RunHostOnFile(WriteTempFile("script.zvs", script), args);
+}
+
+HostRun RunHostOnFile(const std::string &scriptFile, const std::vector<std::string> &args) {
   std::vector<std::string> all = {"--json", "--plugin",
                                   Setting("ZARVEL_MODULE_FILE", ZARVEL_MODULE_FILE)};
   all.insert(all.end(), args.begin(), args.end());
-  all.push_back(WriteTempFile("script.zvs", script));
+  all.push_back(scriptFile);
   return Execute(all);
 }
 

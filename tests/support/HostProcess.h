@@ -21,6 +21,8 @@ struct HostRun {
 // ZARVEL_HOST_EXE and ZARVEL_MODULE_FILE come from the build; the environment variables of
 // the same names override them, and ZARVEL_HOST_RUNNER (e.g. "wine") is put in front.
 HostRun RunHost(const std::string &script, const std::vector<std::string> &args = {});
+// As RunHost, with a script file that is already written.
+HostRun RunHostOnFile(const std::string &scriptFile, const std::vector<std::string> &args = {});
 // As RunHost, with the arguments alone (no script, no --json, no --plugin added).
 HostRun RunHostRaw(const std::vector<std::string> &args);
 
