@@ -172,7 +172,7 @@ TEST(WindowsModule, IsA32BitX86Dll) {
   EXPECT_TRUE(image.HasDirectory(PeImage::kResources));
 }
 
-TEST(WindowsModule, ExportsTheEntryPointTheResourcesNameAndNothingElse) {
+TEST(WindowsModule, ExportsOnlyTheEntryPointThatItsPropertyListNames) {
   const std::string path = ModulePath();
   REQUIRE_FILE(path, "ZARVEL_WIN32_MODULE");
   const PeImage image(path);
