@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 
 #include "host/core/FilePath.h"
@@ -14,7 +15,13 @@ namespace zvhost {
 namespace {
 
 Bytes ReadFile(const std::string &path) {
-  std::ifstream in(FilePath(path), std::ios::binary | std::ios::ate);
+  const std::filesystem::path file = FilePath(path);
+  // Some systems open a folder as a file of no definite length.
+  std::error_code error;
+  if (std::filesystem::is_directory(file, error)) {
+    throw FormatError("cannot open " + path + ": it is a folder");
+  }
+  std::ifstream in(file, std::ios::binary | std::ios::ate);
   if (!in) throw FormatError("cannot open " + path + ": " + std::strerror(errno));
   const std::streamoff size = in.tellg();
   if (size < 0) throw FormatError("cannot read " + path);

@@ -462,6 +462,15 @@ TEST(ResourceDamage, APeResourceDirectoryIsWalkedAndChecked) {
   }
 }
 
+TEST(ResourceDamage, AFolderIsNoModule) {
+  try {
+    zvhost::ReadModuleResources(ZARVEL_SOURCE_DIR);
+    ADD_FAILURE() << "a folder was read as a module";
+  } catch (const FormatError &error) {
+    EXPECT_EQ(error.what(), "cannot open " + std::string(ZARVEL_SOURCE_DIR) + ": it is a folder");
+  }
+}
+
 TEST(ResourceDamage, ModuleFilesAreCheckedBeforeTheirResourcesAreRead) {
   const Bytes module = zvtest::ReadBytes(ZARVEL_MODULE_FILE);
   ASSERT_GE(module.size(), 64u);
