@@ -2,6 +2,26 @@
 
 namespace zvhost {
 
+ModuleFile CheckedModuleFile(const std::string &path) {
+  try {
+    ModuleFile file(path);
+#ifdef _WIN32
+    constexpr bool kWindowsHost = true;
+#else
+    constexpr bool kWindowsHost = false;
+#endif
+    if (file.IsForWindows() != kWindowsHost) {
+      throw ModuleError(path + ": cannot be loaded: it is a module for " +
+                        (file.IsForWindows() ? "Windows" : "Linux") + " (" + file.Format() +
+                        "), and this host loads " + (kWindowsHost ? "Windows" : "Linux") +
+                        " modules");
+    }
+    return file;
+  } catch (const FormatError &error) {
+    throw ModuleError(path + ": cannot be loaded: " + error.what());
+  }
+}
+
 PropertyList CheckedPropertyList(const ResourceSource &resources, const std::string &path) {
   std::optional<Bytes> pipl = resources.Find(ResourceType::Named("PIPL"), 16000);
   if (!pipl) throw ModuleError(path + ": no property list (resource PIPL 16000)");

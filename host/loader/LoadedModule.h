@@ -7,6 +7,7 @@
 #include <string>
 
 #include "PluginMessages.h"
+#include "host/resources/ModuleFile.h"
 #include "host/resources/PropertyList.h"
 #include "host/resources/ResourceSource.h"
 
@@ -33,6 +34,11 @@ class LoadedModule {
 // Loads a module file as the platform's loader does, after finding and checking its
 // property list and the entry point it names. Throws ModuleError.
 std::unique_ptr<LoadedModule> OpenModule(const std::string &path);
+
+// The module file read before the system's loader sees it. A file that is no module is named
+// in the file reader's words, and a module built for the other system as such, where the
+// loader would give a terse reason of its own. Throws ModuleError.
+ModuleFile CheckedModuleFile(const std::string &path);
 
 // The property list of a module's resources, checked; throws ModuleError naming the module.
 PropertyList CheckedPropertyList(const ResourceSource &resources, const std::string &path);

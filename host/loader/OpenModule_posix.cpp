@@ -37,11 +37,12 @@ class SharedObjectModule final : public LoadedModule {
 }  // namespace
 
 std::unique_ptr<LoadedModule> OpenModule(const std::string &path) {
+  const ModuleFile file = CheckedModuleFile(path);
   std::unique_ptr<ResourceSource> resources;
   try {
-    resources = ReadModuleResources(path);
+    resources = file.Resources();
   } catch (const FormatError &error) {
-    throw ModuleError(path + ": not a module: " + error.what());
+    throw ModuleError(path + ": cannot be loaded: " + error.what());
   }
   PropertyList properties = CheckedPropertyList(*resources, path);
   void *library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);

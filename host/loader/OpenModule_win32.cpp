@@ -127,10 +127,11 @@ class DllModule final : public LoadedModule {
 std::unique_ptr<LoadedModule> OpenModule(const std::string &path) {
   // The property list is checked before any of the module's code runs, as a host scanning
   // its plug-in folders does.
+  CheckedModuleFile(path);
   const std::wstring file = FullWindowsPath(path);
   HMODULE image = LoadLibraryExW(file.c_str(), nullptr,
                                  LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-  if (image == nullptr) throw ModuleError(path + ": not a module: " + WhyNotAModule(path));
+  if (image == nullptr) throw ModuleError(path + ": cannot be loaded: " + WhyNotAModule(path));
   PropertyList properties;
   try {
     properties = CheckedPropertyList(Win32ResourceSource(image), path);

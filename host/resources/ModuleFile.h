@@ -17,6 +17,8 @@ class ModuleFile {
   explicit ModuleFile(const std::string &path);
 
   const std::string &Path() const { return path_; }
+  // A PE file is a module for Windows, an ELF file one for Linux.
+  bool IsForWindows() const { return kind_ == Kind::kPe; }
   // "ELF32", "ELF64", "PE32" or "PE32+".
   std::string Format() const;
   // An ELF file's .rsrc section read as a .res image, or a PE file's resource directory.

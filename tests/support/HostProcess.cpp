@@ -79,9 +79,12 @@ HostRun RunHost(const std::string &script, const std::vector<std::string> &args)
   return RunHostOnFile(WriteTempFile("script.zvs", script), args);
 }
 
+std::string ModuleInUse() {
+  return Setting("ZARVEL_MODULE_FILE", ZARVEL_MODULE_FILE);
+}
+
 HostRun RunHostOnFile(const std::string &scriptFile, const std::vector<std::string> &args) {
-  std::vector<std::string> all = {"--json", "--plugin",
-                                  Setting("ZARVEL_MODULE_FILE", ZARVEL_MODULE_FILE)};
+  std::vector<std::string> all = {"--json", "--plugin", ModuleInUse()};
   all.insert(all.end(), args.begin(), args.end());
   all.push_back(scriptFile);
   return Execute(all);

@@ -23,6 +23,8 @@ struct HostRun {
 HostRun RunHost(const std::string &script, const std::vector<std::string> &args = {});
 // As RunHost, with a script file that is already written.
 HostRun RunHostOnFile(const std::string &scriptFile, const std::vector<std::string> &args = {});
+// The module RunHost gives the host.
+std::string ModuleInUse();
 // As RunHost, with the arguments alone (no script, no --json, no --plugin added).
 HostRun RunHostRaw(const std::vector<std::string> &args);
 
