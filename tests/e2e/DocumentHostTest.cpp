@@ -1,8 +1,6 @@
 // Documents through the built zarvel-host, as a user's script uses them.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include <nlohmann/json.hpp>
@@ -11,11 +9,6 @@
 #include "support/HostProcess.h"
 
 namespace {
-
-std::string ReadFile(const std::string &path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 std::string Example(const char *name) {
   return std::string(ZARVEL_SOURCE_DIR) + "/examples/" + name;
@@ -30,7 +23,7 @@ TEST(DocumentHost, TheTourDocumentOpensDumpsAndSavesAsItStands) {
   ASSERT_EQ(docs.size(), 1u);
   EXPECT_EQ(docs[0]["selection"], nlohmann::ordered_json::parse(R"({"art":[3]})"));
   EXPECT_EQ(docs[0]["stories"].size(), 3u);
-  EXPECT_EQ(ReadFile(saved), ReadFile(Example("tour.json")));
+  EXPECT_EQ(zvtest::ReadFileText(saved), zvtest::ReadFileText(Example("tour.json")));
 }
 
 TEST(DocumentHost, ABadDocumentStopsTheScriptAtItsLineWithExitStatus2) {

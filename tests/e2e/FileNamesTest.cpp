@@ -5,7 +5,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 
 #include "support/HostHarness.h"
@@ -13,13 +12,9 @@
 
 namespace {
 
-std::string ReadFile(const std::string &path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 TEST(FileNames, PersianNamesWorkForTheScriptDocumentsPreferencesAndPicture) {
-  const std::string poem = ReadFile(std::string(ZARVEL_SOURCE_DIR) + "/examples/persian-poem.json");
+  const std::string poem =
+      zvtest::ReadFileText(std::string(ZARVEL_SOURCE_DIR) + "/examples/persian-poem.json");
   const std::string document = zvtest::WriteTempFile("شعر.json", poem);
   const std::string folder = std::filesystem::path(document).parent_path().string() + "/پوشه";
   std::filesystem::create_directory(folder);
@@ -37,9 +32,9 @@ TEST(FileNames, PersianNamesWorkForTheScriptDocumentsPreferencesAndPicture) {
   EXPECT_EQ(errors[0]["line"], 6);
   EXPECT_EQ(errors[0]["reason"], "cannot open " + missing + ": no such file");
 
-  EXPECT_EQ(ReadFile(saved), poem);
-  EXPECT_NE(ReadFile(picture).find("<svg "), std::string::npos) << picture;
-  EXPECT_NE(ReadFile(prefs).find("ZarvelNonModalDialog"), std::string::npos) << prefs;
+  EXPECT_EQ(zvtest::ReadFileText(saved), poem);
+  EXPECT_NE(zvtest::ReadFileText(picture).find("<svg "), std::string::npos) << picture;
+  EXPECT_NE(zvtest::ReadFileText(prefs).find("ZarvelNonModalDialog"), std::string::npos) << prefs;
 }
 
 }  // namespace

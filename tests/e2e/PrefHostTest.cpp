@@ -48,10 +48,7 @@ TEST(PrefHost, ADamagedFileIsABadUsageThatNamesThePlace) {
   EXPECT_EQ(errors[0]["reason"],
             prefs + ": ZarvelNonModalDialog.kADM_DPSizeStr: expected [horizontal, vertical]");
   EXPECT_TRUE(run.OfKind("message").empty()) << "the module is not started";
-  std::ifstream in(prefs, std::ios::binary);
-  std::ostringstream kept;
-  kept << in.rdbuf();
-  EXPECT_EQ(kept.str(), contents);
+  EXPECT_EQ(zvtest::ReadFileText(prefs), contents);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
 
 #include "host/core/UsageError.h"
@@ -119,6 +120,11 @@ std::string WriteTempFile(const std::string &name, const std::string &contents) 
   auto path = dir / name;
   std::ofstream(path, std::ios::binary) << contents;
   return path.string();
+}
+
+std::string ReadFileText(const std::string &path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 }  // namespace zvtest

@@ -54,7 +54,10 @@ class HostHarness {
   bool finished_ = false;
 };
 
-// A document file of the host's format written to a fresh temporary file; its path.
+// Contents written to a file `name` in a fresh temporary folder; its path.
 std::string WriteTempFile(const std::string &name, const std::string &contents);
+
+// A file's whole contents, or "" when it cannot be read.
+std::string ReadFileText(const std::string &path);
 
 }  // namespace zvtest

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <string>
 
@@ -12,11 +11,6 @@
 namespace {
 
 using zvtest::Json;
-
-std::string ReadFile(const std::string &path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 // A document of one story with the given paragraphs and one frame.
 std::string OneStory(const std::string &paragraphs) {
@@ -36,7 +30,7 @@ class DocumentFileTest : public ::testing::Test {
     Open(text);
     std::string saved = zvtest::WriteTempFile("saved.json", "");
     harness_.Run("save " + saved);
-    return ReadFile(saved);
+    return zvtest::ReadFileText(saved);
   }
 
   zvtest::HostHarness harness_{{}, false};
@@ -105,7 +99,7 @@ TEST_F(DocumentFileTest, TheExampleDocumentsAreSavedAsTheyStand) {
        std::filesystem::directory_iterator(std::string(ZARVEL_SOURCE_DIR) + "/examples")) {
     if (entry.path().extension() != ".json") continue;
     ++examples;
-    std::string text = ReadFile(entry.path().string());
+    std::string text = zvtest::ReadFileText(entry.path().string());
     EXPECT_EQ(SaveOf(text), text) << entry.path();
   }
   EXPECT_GE(examples, 3);
@@ -216,10 +210,10 @@ TEST_F(DocumentFileTest, FilesThatCannotBeReadOrWrittenAreRefusedAndNothingIsLos
   Open(OneStory(R"({"text": "abc"})"));
   std::string target = (dir / "kept.json").string();
   harness_.Run("save " + target);
-  std::string written = ReadFile(target);
+  std::string written = zvtest::ReadFileText(target);
   std::string reason = harness_.RunExpectingError("save " + (dir / "no" / "such.json").string());
   EXPECT_NE(reason.find("cannot save"), std::string::npos) << reason;
-  EXPECT_EQ(ReadFile(target), written);
+  EXPECT_EQ(zvtest::ReadFileText(target), written);
   EXPECT_FALSE(std::filesystem::exists(dir / "no"));
   EXPECT_TRUE(Json::parse(written).is_object());
   EXPECT_FALSE(std::filesystem::exists(target + ".part"));
