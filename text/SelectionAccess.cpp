@@ -13,8 +13,8 @@ void GetCountArtSet(AIArtSet *artSet, int32_t *count) {
       return;
     }
     // Text frames selected as a whole.
-    AIArtSpec spec{kTextFrameArt, kArtFullySelected, kArtFullySelected};
-    if (suite.MatchingArtSet(&spec, 1, *artSet) != kHostNoErr) {
+    AIArtMatch wholeFrames{kTextFrameArt, kArtFullySelected, kArtFullySelected};
+    if (suite.MatchingArtSet(&wholeFrames, 1, *artSet) != kHostNoErr) {
       Trace("GetCountArtSet : Didn't Match the artset with desired one ( MatchingArtSet )");
       return;
     }

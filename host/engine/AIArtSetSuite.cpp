@@ -42,8 +42,9 @@ int32_t ArtAttributes(const Document &document, size_t index) {
   return 0;
 }
 
-bool Matches(const AIArtSpec &spec, int16_t type, int32_t attributes) {
-  return (spec.type == kAnyArt || spec.type == type) && (attributes & spec.whichAttr) == spec.attr;
+bool Matches(const AIArtMatch &match, int16_t type, int32_t attributes) {
+  return (match.type == kAnyArt || match.type == type) &&
+         (attributes & match.whichAttr) == match.attr;
 }
 
 HostErr ZV_API NewArtSet(AIArtSet *artSet) {
@@ -66,18 +67,18 @@ HostErr ZV_API DisposeArtSet(AIArtSet *artSet) {
   return kHostNoErr;
 }
 
-HostErr ZV_API MatchingArtSet(AIArtSpec *specs, int16_t numSpecs, AIArtSet artSet) {
+HostErr ZV_API MatchingArtSet(AIArtMatch *matches, int16_t numMatches, AIArtSet artSet) {
   ZV_FAILPOINT(MatchingArtSet);
   ArtList *list = Find(artSet, "MatchingArtSet");
-  if (list == nullptr || specs == nullptr || numSpecs <= 0) return kHostBadParameterErr;
+  if (list == nullptr || matches == nullptr || numMatches <= 0) return kHostBadParameterErr;
   const Document *document = OpenDocuments().Current();
   if (document == nullptr) return kHostNoDocumentErr;
   list->clear();
   for (size_t index = 0; index < document->art.size(); ++index) {
     int16_t type = ArtType(document->art[index]);
     int32_t attributes = ArtAttributes(*document, index);
-    for (int16_t i = 0; i < numSpecs; ++i) {
-      if (Matches(specs[i], type, attributes)) {
+    for (int16_t i = 0; i < numMatches; ++i) {
+      if (Matches(matches[i], type, attributes)) {
         list->push_back(OpenDocuments().ArtHandle(*document, index));
         break;
       }

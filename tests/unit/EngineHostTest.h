@@ -101,7 +101,7 @@ class EngineHostTest : public ::testing::Test {
   // The art object at a document index, through an art set of all art.
   AIArtHandle ArtAt(int index) {
     AIArtSet set = nullptr;
-    AIArtSpec any{kAnyArt, 0, 0};
+    AIArtMatch any{kAnyArt, 0, 0};
     AIArtHandle art = nullptr;
     EXPECT_EQ(artSets_.NewArtSet(&set), 0);
     EXPECT_EQ(artSets_.MatchingArtSet(&any, 1, set), 0);

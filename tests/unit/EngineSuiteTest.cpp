@@ -307,11 +307,11 @@ TEST_F(EngineSuiteTest, TheTextSelectionFollowsWhatIsSelected) {
 TEST_F(EngineSuiteTest, ArtSetsListMatchingArtInDocumentOrder) {
   struct Case {
     const char *selection;
-    AIArtSpec spec;
+    AIArtMatch match;
     std::vector<int> art;
   };
-  const AIArtSpec wholeFrames{kTextFrameArt, kArtFullySelected, kArtFullySelected};
-  const AIArtSpec selectedFrames{kTextFrameArt, kArtSelected, kArtSelected};
+  const AIArtMatch wholeFrames{kTextFrameArt, kArtFullySelected, kArtFullySelected};
+  const AIArtMatch selectedFrames{kTextFrameArt, kArtSelected, kArtSelected};
   const Case cases[] = {
       {"art 3 0 1", wholeFrames, {0, 3}},     {"art 1", wholeFrames, {}},
       {"text 1 0 1", wholeFrames, {}},  // the text tool selects no frame as a whole
@@ -324,8 +324,8 @@ TEST_F(EngineSuiteTest, ArtSetsListMatchingArtInDocumentOrder) {
     for (int index : c.art) expected.push_back(ArtAt(index));
     AIArtSet set = nullptr;
     ASSERT_EQ(artSets_.NewArtSet(&set), 0);
-    AIArtSpec spec = c.spec;
-    ASSERT_EQ(artSets_.MatchingArtSet(&spec, 1, set), 0);
+    AIArtMatch match = c.match;
+    ASSERT_EQ(artSets_.MatchingArtSet(&match, 1, set), 0);
     int32_t count = -1;
     ASSERT_EQ(artSets_.CountArtSet(set, &count), 0);
     std::vector<AIArtHandle> found(static_cast<size_t>(count));
@@ -442,7 +442,7 @@ TEST_F(EngineSuiteTest, BadArgumentsAreRefusedWithEngineCodes) {
       {"features of a null range", range_.GetCharFeatures(nullptr, &features), kATEBadParameterErr},
       {"a walk of null ranges", runs_.MoveToFirst(nullptr), kATEBadParameterErr},
       {"art set count of nothing", artSets_.CountArtSet(nullptr, &number), kHostBadParameterErr},
-      {"matching with no specs", artSets_.MatchingArtSet(nullptr, 1, nullptr),
+      {"matching with no matches", artSets_.MatchingArtSet(nullptr, 1, nullptr),
        kHostBadParameterErr},
       {"a frame of no art", textFrames_.GetATETextRange(nullptr, &range), kHostBadParameterErr},
       {"digits of null features", chars_.GetDigitSet(nullptr, nullptr, &digits),
@@ -504,7 +504,7 @@ TEST_F(EngineSuiteTest, OperationsThatNeedADocumentSayNoneIsOpen) {
   TextRangesRef selection = nullptr;
   HostBool has = 0;
   AIArtSet set = nullptr;
-  AIArtSpec any{kAnyArt, 0, 0};
+  AIArtMatch any{kAnyArt, 0, 0};
   TextRangeRef range = nullptr;
   int32_t count = -1;
   EXPECT_EQ(document_.GetTextSelection(&selection), kHostNoDocumentErr);
