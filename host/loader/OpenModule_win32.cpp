@@ -33,10 +33,10 @@ std::wstring FullWindowsPath(const std::string &path) {
 
 // Why the loader refused a file: the file reader names what is wrong with it in the same
 // words as on every other platform; what it finds no fault with, the system explains.
-std::string WhyNotAModule(const std::string &path) {
+std::string WhyNotAModule(const ModuleFile &file) {
   std::string reason = LastErrorText();
   try {
-    ReadModuleResources(path);
+    file.Resources();
   } catch (const FormatError &error) {
     reason = error.what();
   }
@@ -127,11 +127,11 @@ class DllModule final : public LoadedModule {
 std::unique_ptr<LoadedModule> OpenModule(const std::string &path) {
   // The property list is checked before any of the module's code runs, as a host scanning
   // its plug-in folders does.
-  CheckedModuleFile(path);
+  const ModuleFile checked = CheckedModuleFile(path);
   const std::wstring file = FullWindowsPath(path);
   HMODULE image = LoadLibraryExW(file.c_str(), nullptr,
                                  LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-  if (image == nullptr) throw ModuleError(path + ": cannot be loaded: " + WhyNotAModule(path));
+  if (image == nullptr) throw ModuleError(path + ": cannot be loaded: " + WhyNotAModule(checked));
   PropertyList properties;
   try {
     properties = CheckedPropertyList(Win32ResourceSource(image), path);
