@@ -1,26 +1,73 @@
 #!/usr/bin/env bash
-# Installs what building and testing Zarvel needs on Debian 12, only what is missing: the
-# compilers and libraries, the i686 MinGW toolchain for the Windows build, and Wine (32-bit,
-# from the i386 architecture) to run that build's programs.
+# Installs what Zarvel needs on Debian 12, only what is missing.
+#
+#   scripts/install-deps.sh demo   what the demo needs: the compiler, CMake and the host's libraries
+#   scripts/install-deps.sh test   everything (the default): the above, the test libraries, the i686
+#                                  MinGW toolchain, and Wine (32-bit, from the i386 architecture)
+#                                  where this machine can run 32-bit programs
+#
+# apt is made to work around two faults of real mirrors: an index that fails to download (a
+# mirror in sync) is reported and passed over, and an install that fails because the suites
+# offer different versions on the two architectures is retried with candidates from the
+# release suite alone. It fails only when a package cannot be had at all, naming it.
 set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
 
-packages=(cmake g++ make libgtest-dev libbenchmark-dev nlohmann-json3-dev
-          binutils-mingw-w64-i686 g++-mingw-w64-i686 imagemagick wine wine32:i386)
+purpose=${1:-test}
+demo_packages=(cmake g++ make nlohmann-json3-dev)
+case $purpose in
+  demo) packages=("${demo_packages[@]}") ;;
+  test)
+    packages=("${demo_packages[@]}" libgtest-dev libbenchmark-dev
+              binutils-mingw-w64-i686 g++-mingw-w64-i686)
+    if "$here/runs-32bit-programs.sh" >/dev/null; then packages+=(wine wine32:i386); fi
+    ;;
+  *) echo "usage: scripts/install-deps.sh [demo|test]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p"); done
 [ ${#missing[@]} -gt 0 ] || exit 0
 
-sudo_cmd=""
-[ "$(id -u)" = 0 ] || sudo_cmd=sudo
-dpkg --print-foreign-architectures | grep -qx i386 || $sudo_cmd dpkg --add-architecture i386
+as_root=()
+[ "$(id -u)" = 0 ] || as_root=(sudo)
+apt_get() { DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get -y -q "$@"; }
 
-echo "Installing: ${missing[*]}"
+if printf '%s\n' "${missing[@]}" | grep -q ':i386$' &&
+   ! dpkg --print-foreign-architectures | grep -qx i386; then
+  "${as_root[@]}" dpkg --add-architecture i386
+fi
+
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
-if ! { $sudo_cmd apt-get update -qq &&
-       DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${missing[@]}"; } >"$log" 2>&1; then
-  cat "$log"
-  echo "install-deps.sh: apt-get could not install: ${missing[*]}" >&2
-  exit 1
+echo "install-deps.sh: installing ${missing[*]}"
+
+# A failed index leaves the others usable: say which failed and go on.
+if ! apt_get update >"$log" 2>&1; then
+  echo "install-deps.sh: some package indexes could not be fetched; going on without them:" >&2
+  grep -E '^(E|W|Err):' "$log" >&2 || cat "$log" >&2
 fi
+
+if apt_get install "${missing[@]}" >"$log" 2>&1; then exit 0; fi
+
+# Multi-Arch packages must have the same version on both architectures; an update suite
+# (security, say) whose index for one architecture is missing or behind breaks that. The
+# release suite is complete on both.
+release=$(. /etc/os-release && echo "${VERSION_CODENAME:-bookworm}")
+echo "install-deps.sh: apt-get could not install them together" \
+  "($(grep -m1 -E '^E:' "$log" | sed 's/^E: //' || true));" \
+  "retrying with candidates from the release suite, $release" >&2
+if apt_get install -t "$release" "${missing[@]}" >"$log" 2>&1; then exit 0; fi
+
+cat "$log" >&2
+unavailable=()
+for p in "${missing[@]}"; do
+  candidate=$(apt-cache policy "$p" 2>/dev/null | awk '/Candidate:/ { print $2 }')
+  [ -n "$candidate" ] && [ "$candidate" != "(none)" ] || unavailable+=("$p")
+done
+if [ ${#unavailable[@]} -gt 0 ]; then
+  echo "install-deps.sh: no installable version of: ${unavailable[*]}" >&2
+else
+  echo "install-deps.sh: apt-get could not install: ${missing[*]} (its messages are above)" >&2
+fi
+exit 1
