@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-ZARVEL_WITH_WINE=0 scripts/install-deps.sh
+scripts/install-deps.sh demo
 cmake -S . -B build -DZARVEL_TESTS=OFF -DZARVEL_BENCH=OFF >/dev/null
 cmake --build build -j"$(nproc 2>/dev/null || echo 2)" >/dev/null
 mkdir -p out
