@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs what Zarvel needs on Debian 12, only what is missing.
 #
-#   scripts/install-deps.sh demo   what the demo needs: the compiler, CMake and the host's libraries
+#   scripts/install-deps.sh demo   what the demo needs: the compiler, CMake, the resource compiler
+#                                  (windres, from the MinGW binutils) and the host's libraries
 #   scripts/install-deps.sh test   everything (the default): the above, the test libraries, the i686
-#                                  MinGW toolchain, and Wine (32-bit, from the i386 architecture)
+#                                  MinGW compilers, and Wine (32-bit, from the i386 architecture)
 #                                  where this machine can run 32-bit programs
 #
 # apt is made to work around two faults of real mirrors: an index that fails to download (a
@@ -14,12 +15,11 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 
 purpose=${1:-test}
-demo_packages=(cmake g++ make nlohmann-json3-dev)
+demo_packages=(cmake g++ make binutils-mingw-w64-i686 nlohmann-json3-dev)
 case $purpose in
   demo) packages=("${demo_packages[@]}") ;;
   test)
-    packages=("${demo_packages[@]}" libgtest-dev libbenchmark-dev
-              binutils-mingw-w64-i686 g++-mingw-w64-i686)
+    packages=("${demo_packages[@]}" libgtest-dev libbenchmark-dev g++-mingw-w64-i686)
     if "$here/runs-32bit-programs.sh" >/dev/null; then packages+=(wine wine32:i386); fi
     ;;
   *) echo "usage: scripts/install-deps.sh [demo|test]" >&2; exit 2 ;;
