@@ -51,13 +51,24 @@ fi
 if apt_get install "${missing[@]}" >"$log" 2>&1; then exit 0; fi
 
 # Multi-Arch packages must have the same version on both architectures; an update suite
-# (security, say) whose index for one architecture is missing or behind breaks that. The
-# release suite is complete on both.
+# (security, say) whose index for one architecture is missing or behind breaks that, the
+# more so when packages of the other architecture were installed from it before. The
+# release suite is complete on both: retry with its versions alone, pinned above the
+# installed ones so that such packages move back to the release's version.
 release=$(. /etc/os-release && echo "${VERSION_CODENAME:-bookworm}")
 echo "install-deps.sh: apt-get could not install them together" \
   "($(grep -m1 -E '^E:' "$log" | sed 's/^E: //' || true));" \
-  "retrying with candidates from the release suite, $release" >&2
-if apt_get install -t "$release" "${missing[@]}" >"$log" 2>&1; then exit 0; fi
+  "retrying with the versions of the release suite, $release" >&2
+pin=$(mktemp)
+trap 'rm -f "$log" "$pin"' EXIT
+printf 'Package: *\nPin: release n=%s\nPin-Priority: 1001\n' "$release" >"$pin"
+if apt_get install -o Dir::Etc::Preferences="$pin" --allow-downgrades "${missing[@]}" >"$log" 2>&1; then
+  downgraded=$(awk '/^The following packages will be DOWNGRADED/ { on = 1; next }
+                    on && /^  / { printf "%s", $0; next } { on = 0 }' "$log" | tr -s " ")
+  [ -z "$downgraded" ] ||
+    echo "install-deps.sh: moved back to the release's versions, to match their twins:$downgraded" >&2
+  exit 0
+fi
 
 cat "$log" >&2
 unavailable=()
