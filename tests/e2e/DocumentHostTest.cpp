@@ -7,6 +7,7 @@
 
 #include "support/HostHarness.h"
 #include "support/HostProcess.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -15,7 +16,8 @@ std::string Example(const char *name) {
 }
 
 TEST(DocumentHost, TheTourDocumentOpensDumpsAndSavesAsItStands) {
-  const std::string saved = zvtest::WriteTempFile("tour.json", "");
+  const zvtest::TempFolder temp;
+  const std::string saved = temp.PathOf("tour.json");
   zvtest::HostRun run = zvtest::RunHost("open " + Example("tour.json") +
                                         "\nselect art 3\ndump doc\nsave " + saved + "\n");
   ASSERT_EQ(run.status, 0) << run.errors;
@@ -27,8 +29,9 @@ TEST(DocumentHost, TheTourDocumentOpensDumpsAndSavesAsItStands) {
 }
 
 TEST(DocumentHost, ABadDocumentStopsTheScriptAtItsLineWithExitStatus2) {
-  const std::string bad = zvtest::WriteTempFile(
-      "bad.json", R"({"format": "zarvel-document/1", "stories": [{"paragraphs": [
+  const zvtest::TempFolder temp;
+  const std::string bad =
+      temp.Write("bad.json", R"({"format": "zarvel-document/1", "stories": [{"paragraphs": [
         {"text": "ab"}, {"text": "abcdef", "runs": [{"length": 7}]}]}],
         "art": [{"kind": "text", "story": 0}]})");
   zvtest::HostRun run = zvtest::RunHost("new\nopen " + bad + "\ndump doc\n");

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "support/HostHarness.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ const char *const kDocument = R"({"format": "zarvel-document/1",
 
 class DocumentCommandTest : public ::testing::Test {
  protected:
-  std::string File() { return zvtest::WriteTempFile("document.json", kDocument); }
+  std::string File() { return temp_.Write("document.json", kDocument); }
 
   // The panel operations that ran for the last command, in order, from the module's trace.
   std::vector<std::string> PanelSteps() {
@@ -39,6 +40,7 @@ class DocumentCommandTest : public ::testing::Test {
     return count;
   }
 
+  zvtest::TempFolder temp_;
   zvtest::HostHarness harness_;
 };
 
@@ -68,7 +70,7 @@ TEST_F(DocumentCommandTest, EachChangeSendsItsNotificationThenTheSelectionChange
         << c.line;
     EXPECT_EQ(PanelSteps(), c.steps) << c.line;
   }
-  harness_.Run("save " + zvtest::WriteTempFile("saved.json", ""));
+  harness_.Run("save " + temp_.PathOf("saved.json"));
   EXPECT_EQ(PanelSteps(), std::vector<std::string>{});
 }
 
@@ -142,8 +144,9 @@ TEST_F(DocumentCommandTest, BadArgumentsAreRefusedNamingTheArgument) {
 TEST(DocumentSession, APanelSessionLeavesNothingAliveAndNoFindings) {
   zvhost::HostOptions strict;
   strict.strict = true;
+  const zvtest::TempFolder temp;
   zvtest::HostHarness session(strict);
-  session.Run({"open " + zvtest::WriteTempFile("document.json", kDocument),
+  session.Run({"open " + temp.Write("document.json", kDocument),
                "menu \"Window Utilities/Zarvel/Zarvel\"", "select art 0 2",
                "panel choose Justification Naskh", "select text 0 2 7",
                "panel choose Digits Arabic", "panel click Kashidas", "select art 1", "new",

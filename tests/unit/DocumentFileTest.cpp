@@ -7,6 +7,7 @@
 
 #include "host/engine/Documents.h"
 #include "support/HostHarness.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -21,18 +22,19 @@ std::string OneStory(const std::string &paragraphs) {
 class DocumentFileTest : public ::testing::Test {
  protected:
   std::string Open(const std::string &text) {
-    std::string path = zvtest::WriteTempFile("document.json", text);
+    std::string path = temp_.Write("document.json", text);
     harness_.Run("open " + path);
     return path;
   }
   // Opens `text` and saves it; the saved file's text.
   std::string SaveOf(const std::string &text) {
     Open(text);
-    std::string saved = zvtest::WriteTempFile("saved.json", "");
+    std::string saved = temp_.Write("saved.json", "");
     harness_.Run("save " + saved);
     return zvtest::ReadFileText(saved);
   }
 
+  zvtest::TempFolder temp_;
   zvtest::HostHarness harness_{{}, false};
 };
 
@@ -189,7 +191,7 @@ TEST_F(DocumentFileTest, ABadFileIsRefusedNamingThePlaceAndTheOpenDocumentStays)
        "runs[0].diacXOffset: expected a number that fits a 32-bit float"},
   };
   for (const Case &c : cases) {
-    std::string path = zvtest::WriteTempFile("bad.json", c.text);
+    std::string path = temp_.Write("bad.json", c.text);
     std::string reason = harness_.RunExpectingError("open " + path);
     EXPECT_NE(reason.find("cannot open " + path + ": "), std::string::npos) << reason;
     EXPECT_NE(reason.find(c.reason), std::string::npos)
@@ -200,7 +202,7 @@ TEST_F(DocumentFileTest, ABadFileIsRefusedNamingThePlaceAndTheOpenDocumentStays)
 }
 
 TEST_F(DocumentFileTest, FilesThatCannotBeReadOrWrittenAreRefusedAndNothingIsLost) {
-  auto dir = std::filesystem::path(zvtest::WriteTempFile("x", "")).parent_path();
+  const std::filesystem::path &dir = temp_.Path();
   EXPECT_NE(
       harness_.RunExpectingError("open " + (dir / "missing.json").string()).find("no such file"),
       std::string::npos);

@@ -8,6 +8,7 @@
 #include "host/core/Host.h"
 #include "panel/ZarvelNonModalDialog.h"
 #include "plugin/PluginGlobals.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -50,7 +51,8 @@ TEST(FrameNotifiers, DocumentsEnableThePanelAndClosingTheLastDisablesIt) {
   EXPECT_TRUE(PanelDisabled(*host));
   host->Run("new");
   EXPECT_TRUE(PanelEnabled(*host));
-  host->Run("open " + zvtest::WriteTempFile("doc.json", kDocument));
+  const zvtest::TempFolder temp;
+  host->Run("open " + temp.Write("doc.json", kDocument));
   host->Run("close");
   EXPECT_TRUE(PanelEnabled(*host)) << "one document is still open";
   host->Run("close");
@@ -73,7 +75,8 @@ TEST(FrameNotifiers, ACountThatFailsIsReportedAndLeavesThePanelAsItIs) {
 
 TEST(FrameNotifiers, ASelectionChangeRunsTheResetsInOrder) {
   auto host = StartHost();
-  host->Run("open " + zvtest::WriteTempFile("doc.json", kDocument));
+  const zvtest::TempFolder temp;
+  host->Run("open " + temp.Write("doc.json", kDocument));
   host->TakeTraces();
   host->Run("select art 0");
   const std::vector<std::string> traces = host->TakeTraces();

@@ -44,7 +44,7 @@ TEST_F(PanelSyncTest, DocumentsEnableTheControlsAndClosingTheLastDisablesThem) {
   harness_.Run("close");
   // The Kashidas box follows the selection rule of its own, which the closing also fires.
   for (int id = 5; id <= 13; ++id) EXPECT_FALSE(enabled(id)) << "none left open, item " << id;
-  harness_.Run("open " + zvtest::WriteTempFile("doc.json", RunsDocument({{Json::object()}})));
+  harness_.Run("open " + temp_.Write("doc.json", RunsDocument({{Json::object()}})));
   for (int id = 5; id <= 14; ++id) EXPECT_TRUE(enabled(id)) << "opened, item " << id;
 }
 
