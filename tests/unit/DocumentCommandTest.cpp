@@ -92,6 +92,29 @@ TEST_F(DocumentCommandTest, ClosingMakesThePreviousDocumentCurrentWithItsSelecti
   EXPECT_EQ(harness_.Dump("doc"), Json::parse(R"({"kind":"doc","open":false})"));
 }
 
+TEST_F(DocumentCommandTest, WhatThePanelSetsOnAParagraphSeparatorSurvivesSaveAndOpen) {
+  const std::string saved = temp_.PathOf("saved.json");
+  auto digitsShown = [this] {
+    const Json panel = harness_.Dump("panel");
+    for (const Json &item : panel["items"]) {
+      if (item["id"] == 9) return item["text"];
+    }
+    return Json();
+  };
+  // Story 0 is "سلام ۱۲۳" alone: a second paragraph gives it a separator at position 8.
+  Json document = Json::parse(kDocument);
+  document["stories"][0]["paragraphs"].push_back({{"text", "abc"}});
+  harness_.Run({"open " + temp_.Write("two.json", document.dump()),
+                "menu \"Window Utilities/Zarvel/Zarvel\"", "select text 0 8 10",
+                "panel choose Digits Farsi"});
+  ASSERT_EQ(digitsShown(), "Farsi");
+  harness_.Run({"save " + saved, "close", "open " + saved, "select text 0 8 10"});
+  EXPECT_EQ(digitsShown(), "Farsi");
+  EXPECT_EQ(Json::parse(zvtest::ReadFileText(
+                saved))["stories"][0]["paragraphs"][0]["separator"]["digitSet"],
+            3);
+}
+
 TEST_F(DocumentCommandTest, WithoutADocumentTheCommandsThatNeedOneAreRefused) {
   harness_.Take();
   for (const char *line : {"close", "save x.json", "select art 0", "select none"}) {

@@ -60,6 +60,45 @@ TEST_F(DocumentFileTest, SaveWritesEveryAttributeWithRunsMergedAndReadsBackTheSa
   EXPECT_EQ(SaveOf(saved), saved);
 }
 
+TEST_F(DocumentFileTest, ASeparatorKeepsItsOwnAttributesAndFilesWithoutThemKeepTheirMeaning) {
+  struct Case {
+    const char *paragraphs;
+    const char *digitSets;  // of every position of the story, separators included
+    bool written;           // whether the saved file gives the first separator's attributes
+  };
+  const Case cases[] = {
+      // Without attributes of its own a separator takes those of the character before it.
+      {R"({"text": "ab", "runs": [{"length": 2, "digitSet": 1}]}, {"text": "cd"})", "11100", false},
+      {R"({"text": "ab", "separator": {"digitSet": 3}}, {"text": "cd"})", "00300", true},
+      {R"({"text": "ab", "separator": {"digitSet": 3}},
+          {"text": "cd", "runs": [{"length": 2, "digitSet": 3}]})",
+       "00333", true},
+      // Given as they would be taken, they are not written.
+      {R"({"text": "ab", "runs": [{"length": 2, "digitSet": 2}], "separator": {"digitSet": 2}},
+          {"text": "c"})",
+       "2220", false},
+      {R"({"text": "", "separator": {"digitSet": 1}}, {"text": "a"})", "10", true},
+      {R"({"text": "", "separator": {"digitSet": 0}}, {"text": "a"})", "00", false},
+      {R"({"text": "a"}, {"text": "", "separator": {"digitSet": 2}}, {"text": "b"})", "0020",
+       false},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.paragraphs);
+    const std::string saved = SaveOf(OneStory(c.paragraphs));
+    const zvhost::engine::Story &story = harness_.host().documents->Current()->stories[0];
+    std::string digitSets;
+    for (int32_t position = 0; position < story.Length(); ++position) {
+      const int32_t value =
+          story.Runs()[story.RunAt(position)].attributes[zvhost::engine::kDigitSet];
+      digitSets += std::to_string(value);
+    }
+    EXPECT_EQ(digitSets, c.digitSets);
+    const Json first = Json::parse(saved)["stories"][0]["paragraphs"][0];
+    EXPECT_EQ(first.contains("separator"), c.written) << saved;
+    EXPECT_EQ(SaveOf(saved), saved);
+  }
+}
+
 TEST_F(DocumentFileTest, ArabicAndPersianTextIsKeptExactlyAndCountedInCodePoints) {
   // "سلامٌ" is five code points (the last a combining mark) and ten bytes; the Persian
   // digits and the letter with hamza above are single code points as well.
@@ -159,6 +198,14 @@ TEST_F(DocumentFileTest, ABadFileIsRefusedNamingThePlaceAndTheOpenDocumentStays)
        "runs[0].dirOverride: expected a whole number"},
       {paragraph(R"({"text": "abc", "runs": [{"length": 3, "kashidas": "1"}]})"),
        "runs[0].kashidas: expected a whole number"},
+      {paragraph(R"({"text": "abc", "separator": {"digitSet": 1}})"),
+       "stories[0].paragraphs[0].separator: the last paragraph of a story has no separator"},
+      {paragraph(R"({"text": "a", "separator": [1]}, {"text": "b"})"),
+       "stories[0].paragraphs[0].separator: expected the separator's attributes (an object)"},
+      {paragraph(R"({"text": "a", "separator": {"length": 1}}, {"text": "b"})"),
+       "stories[0].paragraphs[0].separator: unknown field \"length\""},
+      {paragraph(R"({"text": "a", "separator": {"digitSet": 0.5}}, {"text": "b"})"),
+       "paragraphs[0].separator.digitSet: expected a whole number"},
       {paragraph(R"({"text": "abc", "everyLineComposer": 1})"),
        "stories[0].paragraphs[0].everyLineComposer: expected true or false, found 1"},
       {paragraph(R"({"text": "abc", "runs": [{"length": 3, "diacXOffset": 1e39}]})"),
