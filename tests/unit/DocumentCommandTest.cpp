@@ -141,6 +141,7 @@ TEST_F(DocumentCommandTest, BadArgumentsAreRefusedNamingTheArgument) {
       {"new now", "usage: new"},
       {"close all", "usage: close"},
       {"select", "usage: select art I [J ...] | select text S FROM TO | select none"},
+      {"select all", "usage: select art I [J ...] | select text S FROM TO | select none"},
       {"select art", "usage: select art I [J ...]"},
       {"select art 0 x", "select art: art index: 'x' is not a whole number"},
       {"select art 3", "select art: there is no art 3 (the document has 3)"},
