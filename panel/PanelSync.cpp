@@ -134,6 +134,15 @@ HostErr ZarvelNonModalDialog::ResetStoryDirectionMenuItem() {
 HostErr ZarvelNonModalDialog::ResetKashidasCheckBox() {
   if (dialog == nullptr) return kHostNoErr;
   Trace("ZarvelNonModalDialog::ResetKashidasCheckBox : Start");
+  // With no document open the box stays disabled like the other controls: there is no text
+  // a click could change. Without a count the box stays as it is.
+  int32_t openDocuments = 0;
+  if (const HostErr code = Require(gAIDocumentListSuite).Count(&openDocuments);
+      code != kHostNoErr) {
+    return code;
+  }
+  const bool live = openDocuments > 0;
+
   std::vector<Kashidas> values;
   panel::ForEachSelectedRun([&values](ATE::ITextRange &run) {
     ATE::IArrayKashidas kashidas = run.GetCharInspector().GetKashidas();
@@ -152,14 +161,14 @@ HostErr ZarvelNonModalDialog::ResetKashidasCheckBox() {
       break;
     case panel::Agreement::kAbsent:
       items.SetBooleanValue(box, true);
-      items.Enable(box, true);
+      items.Enable(box, live);
       break;
     case panel::Agreement::kUniform:
       // A value that the box cannot show leaves its check mark as it was.
       if (auto checked = panel::EntryForValue(panel::kKashidasCheckedEntries, values.front())) {
         items.SetBooleanValue(box, *checked != 0);
       }
-      items.Enable(box, true);
+      items.Enable(box, live);
       break;
   }
   Trace("ZarvelNonModalDialog::ResetKashidasCheckBox : End");

@@ -24,7 +24,7 @@ class ZarvelNonModalDialog : public BaseADMDialog {
 
   HostErr Init() override;
 
-  // Set each control again from the selected text; each returns 0.
+  // Set each control again from the selected text; each returns 0 unless said otherwise.
   HostErr ResetComposerMenuItem();
   HostErr ResetCharacterDirectionMenuItem();
   HostErr ResetParagraphDirectionMenuItem();
@@ -34,6 +34,8 @@ class ZarvelNonModalDialog : public BaseADMDialog {
   HostErr ResetDiacriticsXOffsetMenuItem();
   HostErr ResetDiacriticsYOffsetMenuItem();
   HostErr ResetStoryDirectionMenuItem();
+  // Also keeps the box disabled while no document is open; returns the host's code when the
+  // open documents cannot be counted.
   HostErr ResetKashidasCheckBox();
 
   // Enable or disable items 5 to 14 together; each returns 0.

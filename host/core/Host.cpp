@@ -105,6 +105,10 @@ void Host::Execute(const std::string &line) {
   if (words.empty()) return;
   const ScriptCommand *command = commands.Match(words);
   if (command == nullptr) {
+    // A first word that begins commands ("select") gets their usage, not "unknown".
+    if (std::string usages = commands.UsagesBeginningWith(words[0]); !usages.empty()) {
+      throw UsageError("usage: " + usages);
+    }
     throw UsageError("unknown command '" + words[0] + "' (`help` lists the commands)");
   }
   std::vector<std::string> args(words.begin() + static_cast<long>(command->words.size()),

@@ -188,13 +188,6 @@ void Documents::RegisterCommands(CommandTable &commands) {
                   if (args.size() != 1) throw UsageError("usage: save FILE");
                   Save(args[0]);
                 }});
-  commands.Add({{"select"},
-                "select art I [J ...] | select text S FROM TO | select none",
-                "changes the selection",
-                [](const std::vector<std::string> &) {
-                  throw UsageError(
-                      "usage: select art I [J ...] | select text S FROM TO | select none");
-                }});
   commands.Add({{"select", "art"},
                 "select art I [J ...]",
                 "selects those art objects as a whole",

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <initializer_list>
 #include <limits>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -172,6 +173,17 @@ std::vector<RunSpan> ReadRuns(const json &paragraph, int32_t length, const Place
   return runs;
 }
 
+// The character attributes of the separator after a paragraph, where the file gives them.
+std::optional<CharAttributes> ReadSeparator(const json &paragraph, bool last, const Place &place) {
+  auto found = paragraph.find("separator");
+  if (found == paragraph.end()) return std::nullopt;
+  Place at = place.Field("separator");
+  if (last) Refuse(at, "the last paragraph of a story has no separator");
+  ExpectType(*found, json::value_t::object, "the separator's attributes (an object)", at);
+  CheckFields(*found, at, {}, kCharAttributes);
+  return ReadAttributes(*found, kCharAttributes, at);
+}
+
 Story ReadStory(const json &value, const Place &place) {
   ExpectType(value, json::value_t::object, "a story (an object)", place);
   CheckFields(value, place, {"paragraphs"});
@@ -180,11 +192,12 @@ Story ReadStory(const json &value, const Place &place) {
   ExpectType(paragraphs, json::value_t::array, "a list of paragraphs", paragraphsPlace);
   if (paragraphs.empty()) Refuse(paragraphsPlace, "a story has at least one paragraph");
   Story story;
+  std::optional<CharAttributes> separator;  // of the paragraph before
   for (size_t i = 0; i < paragraphs.size(); ++i) {
     const json &paragraph = paragraphs[i];
     Place at = paragraphsPlace.Item(i);
     ExpectType(paragraph, json::value_t::object, "a paragraph (an object)", at);
-    CheckFields(paragraph, at, {"text", "runs"}, kParaAttributes);
+    CheckFields(paragraph, at, {"text", "runs", "separator"}, kParaAttributes);
     const json &text = Required(paragraph, "text", at);
     int32_t length = ReadParagraphText(text, at.Field("text"));
     if (story.Length() + int64_t{i > 0 ? 1 : 0} + length > kMaxInt32) {
@@ -192,7 +205,8 @@ Story ReadStory(const json &value, const Place &place) {
     }
     ParaAttributes attributes = ReadAttributes(paragraph, kParaAttributes, at);
     std::vector<RunSpan> runs = ReadRuns(paragraph, length, at);
-    story.AddParagraph(text.get<std::string>(), length, attributes, runs);
+    story.AddParagraph(text.get<std::string>(), length, attributes, runs, separator);
+    separator = ReadSeparator(paragraph, i + 1 == paragraphs.size(), at);
   }
   return story;
 }

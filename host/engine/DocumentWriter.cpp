@@ -38,6 +38,11 @@ Json StoryJson(const Story &story) {
       runs.push_back(std::move(run));
     }
     object["runs"] = std::move(runs);
+    if (const std::optional<CharAttributes> separator = story.SeparatorAttributes(i)) {
+      Json attributes = Json::object();
+      WriteAttributes(attributes, *separator, kCharAttributes);
+      object["separator"] = std::move(attributes);
+    }
     paragraphs.push_back(std::move(object));
   }
   return {{"paragraphs", std::move(paragraphs)}};

@@ -5,8 +5,13 @@
 namespace zvhost::engine {
 
 void Story::AddParagraph(std::string text, int32_t length, const ParaAttributes &attributes,
-                         const std::vector<RunSpan> &runs) {
-  if (!paragraphs_.empty()) ++length_;  // the separator joins the run before it
+                         const std::vector<RunSpan> &runs,
+                         const std::optional<CharAttributes> &separator) {
+  if (!paragraphs_.empty()) {
+    // Without attributes of its own the separator joins the run before it.
+    if (separator) AppendRun(length_, *separator);
+    ++length_;
+  }
   Paragraph &paragraph = paragraphs_.emplace_back();
   paragraph.start = length_;
   paragraph.length = length;
@@ -22,6 +27,8 @@ void Story::AddParagraph(std::string text, int32_t length, const ParaAttributes 
 }
 
 void Story::AppendRun(int32_t start, const CharAttributes &attributes) {
+  // The run of an empty first paragraph covers nothing yet: the new run takes its place.
+  if (!runs_.empty() && runs_.back().start == start) runs_.pop_back();
   if (!runs_.empty() && runs_.back().attributes == attributes) return;
   runs_.push_back({start, attributes});
 }
@@ -105,6 +112,17 @@ std::vector<RunSpan> Story::ParagraphRuns(uint32_t paragraph) const {
     spans.push_back({to - from, attributes});
   });
   return spans;
+}
+
+std::optional<CharAttributes> Story::SeparatorAttributes(uint32_t paragraph) const {
+  if (paragraph + 1 >= paragraphs_.size()) return std::nullopt;  // the last has none
+  const Paragraph &p = paragraphs_[paragraph];
+  const int32_t position = p.start + p.length;
+  const CharAttributes &own = runs_[RunAt(position)].attributes;
+  const CharAttributes before =
+      position > 0 ? runs_[RunAt(position - 1)].attributes : CharAttributes{};
+  if (own == before) return std::nullopt;
+  return own;
 }
 
 }  // namespace zvhost::engine

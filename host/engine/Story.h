@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,9 +38,11 @@ struct RunSpan {
 class Story {
  public:
   // Appends a paragraph; `runs` cover its `length` code points. A separator goes before
-  // every paragraph but the first, with the attributes of the character before it.
+  // every paragraph but the first, with the attributes `separator` or, without them, those
+  // of the character before it.
   void AddParagraph(std::string text, int32_t length, const ParaAttributes &attributes,
-                    const std::vector<RunSpan> &runs);
+                    const std::vector<RunSpan> &runs,
+                    const std::optional<CharAttributes> &separator = std::nullopt);
 
   int32_t Length() const { return length_; }
   const std::vector<Paragraph> &Paragraphs() const { return paragraphs_; }
@@ -79,6 +82,9 @@ class Story {
 
   // The runs of one paragraph's text as the file writes them (the separator left out).
   std::vector<RunSpan> ParagraphRuns(uint32_t paragraph) const;
+  // The attributes of the separator after a paragraph as the file writes them: only where
+  // they differ from those of the character before it, which it would take without them.
+  std::optional<CharAttributes> SeparatorAttributes(uint32_t paragraph) const;
 
   // Art indices of the story's text frames, in art order; frame 0 is the story's first.
   std::vector<int32_t> frames;

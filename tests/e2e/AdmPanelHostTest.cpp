@@ -8,6 +8,7 @@
 
 #include "support/HostHarness.h"
 #include "support/HostProcess.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -21,7 +22,8 @@ std::string ReadFile(const std::string &path) {
 }
 
 TEST(AdmPanelHost, AUserSessionChoosesIsRefusedOpensTheAboutBoxAndDrawsThePanel) {
-  const std::string picture = zvtest::WriteTempFile("panel.svg", "");
+  const zvtest::TempFolder temp;
+  const std::string picture = temp.PathOf("panel.svg");
   zvtest::HostRun run = RunHost(
       "new\n"
       "menu \"Window Utilities/Zarvel/Zarvel\"\n"

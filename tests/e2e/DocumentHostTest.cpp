@@ -1,12 +1,15 @@
 // Documents through the built zarvel-host, as a user's script uses them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
 #include "support/HostHarness.h"
 #include "support/HostProcess.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -15,7 +18,8 @@ std::string Example(const char *name) {
 }
 
 TEST(DocumentHost, TheTourDocumentOpensDumpsAndSavesAsItStands) {
-  const std::string saved = zvtest::WriteTempFile("tour.json", "");
+  const zvtest::TempFolder temp;
+  const std::string saved = temp.PathOf("tour.json");
   zvtest::HostRun run = zvtest::RunHost("open " + Example("tour.json") +
                                         "\nselect art 3\ndump doc\nsave " + saved + "\n");
   ASSERT_EQ(run.status, 0) << run.errors;
@@ -27,8 +31,9 @@ TEST(DocumentHost, TheTourDocumentOpensDumpsAndSavesAsItStands) {
 }
 
 TEST(DocumentHost, ABadDocumentStopsTheScriptAtItsLineWithExitStatus2) {
-  const std::string bad = zvtest::WriteTempFile(
-      "bad.json", R"({"format": "zarvel-document/1", "stories": [{"paragraphs": [
+  const zvtest::TempFolder temp;
+  const std::string bad =
+      temp.Write("bad.json", R"({"format": "zarvel-document/1", "stories": [{"paragraphs": [
         {"text": "ab"}, {"text": "abcdef", "runs": [{"length": 7}]}]}],
         "art": [{"kind": "text", "story": 0}]})");
   zvtest::HostRun run = zvtest::RunHost("new\nopen " + bad + "\ndump doc\n");
@@ -54,6 +59,27 @@ TEST(DocumentHost, StrictModeFindsNothingInASessionOverTheExamples) {
   for (const auto &[kind, live] : refs[0]["live"].items()) EXPECT_EQ(live, 0) << kind;
   EXPECT_TRUE(run.OfKind("misuse").empty());
   EXPECT_TRUE(run.OfKind("leaks").empty());
+}
+
+TEST(DocumentHost, HelpListsEveryScriptCommandOnce) {
+  const zvtest::HostRun run = zvtest::RunHostRaw({"--help"});
+  ASSERT_EQ(run.status, 0);
+  // The usage lines stand between the two headings, indented by two blanks.
+  std::vector<std::string> usages;
+  bool inCommands = false;
+  for (const auto &line : run.OfKind("text")) {
+    const std::string text = line["text"].get<std::string>();
+    if (text.starts_with("Script commands")) inCommands = true;
+    if (text.starts_with("Host operations")) break;
+    if (inCommands && text.starts_with("  ") && text[2] != ' ') usages.push_back(text.substr(2));
+  }
+  std::vector<std::string> selects;
+  for (const std::string &usage : usages) {
+    if (usage.starts_with("select")) selects.push_back(usage);
+    EXPECT_EQ(std::count(usages.begin(), usages.end(), usage), 1) << usage;
+  }
+  EXPECT_EQ(selects, (std::vector<std::string>{"select art I [J ...]", "select text S FROM TO",
+                                               "select none"}));
 }
 
 }  // namespace

@@ -9,14 +9,16 @@
 
 #include "support/HostHarness.h"
 #include "support/HostProcess.h"
+#include "support/TempFolder.h"
 
 namespace {
 
 TEST(FileNames, PersianNamesWorkForTheScriptDocumentsPreferencesAndPicture) {
   const std::string poem =
       zvtest::ReadFileText(std::string(ZARVEL_SOURCE_DIR) + "/examples/persian-poem.json");
-  const std::string document = zvtest::WriteTempFile("شعر.json", poem);
-  const std::string folder = std::filesystem::path(document).parent_path().string() + "/پوشه";
+  const zvtest::TempFolder temp;
+  const std::string document = temp.Write("شعر.json", poem);
+  const std::string folder = temp.PathOf("پوشه");
   std::filesystem::create_directory(folder);
   const std::string saved = folder + "/ذخیره.json", picture = folder + "/پنل.svg",
                     prefs = folder + "/ترجیحات.json", missing = folder + "/گم‌شده.json";

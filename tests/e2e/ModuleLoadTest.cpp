@@ -9,6 +9,7 @@
 
 #include "support/HostHarness.h"
 #include "support/HostProcess.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -37,13 +38,14 @@ std::string PeHeadersOnly() {
 }
 
 TEST(ModuleLoad, WhatCannotBeLoadedEndsTheRunWithStatus3AndTheReason) {
-  const std::string text = zvtest::WriteTempFile("Zarvel.aip", "#!/bin/sh\necho hello\n");
+  const zvtest::TempFolder temp;
+  const std::string text = temp.Write("Zarvel.aip", "#!/bin/sh\necho hello\n");
   const std::string folder = std::string(ZARVEL_SOURCE_DIR) + "/examples";
   // A module built for the other system: the Linux build's for the Windows host, a PE file
   // for the Linux host.
   const bool windowsHost = IsPeFile(zvtest::ModuleInUse());
-  const std::string foreign = windowsHost ? std::string(ZARVEL_MODULE_FILE)
-                                          : zvtest::WriteTempFile("Zarvel.aip", PeHeadersOnly());
+  const std::string foreign =
+      windowsHost ? std::string(ZARVEL_MODULE_FILE) : temp.Write("Windows.aip", PeHeadersOnly());
   struct Case {
     std::string module;
     std::string reason;
@@ -59,7 +61,7 @@ TEST(ModuleLoad, WhatCannotBeLoadedEndsTheRunWithStatus3AndTheReason) {
        foreign + ": cannot be loaded: it is a module for " +
            (windowsHost ? "Linux (ELF" : "Windows (PE32), and this host loads Linux modules")},
   };
-  const std::string script = zvtest::WriteTempFile("script.zvs", "open x.json\n");
+  const std::string script = temp.Write("script.zvs", "open x.json\n");
   for (const Case &c : cases) {
     SCOPED_TRACE(c.module);
     const zvtest::HostRun run = zvtest::RunHostRaw({"--json", "--plugin", c.module, script});

@@ -10,6 +10,7 @@
 
 #include "support/HostHarness.h"
 #include "support/HostProcess.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -36,9 +37,10 @@ std::string Shown(const Json &panel, int id) {
 }
 
 TEST(PanelSession, FollowsTheSelectionWritesTheDocumentAndStoresItsPlacement) {
-  const std::string document = zvtest::WriteTempFile("document.json", kDocument);
-  const std::string saved = zvtest::WriteTempFile("saved.json", "");
-  const std::string prefs = zvtest::WriteTempFile("prefs.json", "{}");
+  const zvtest::TempFolder temp;
+  const std::string document = temp.Write("document.json", kDocument);
+  const std::string saved = temp.PathOf("saved.json");
+  const std::string prefs = temp.Write("prefs.json", "{}");
   const zvtest::HostRun run = zvtest::RunHost("open " + document +
                                                   "\n"
                                                   "menu \"Window Utilities/Zarvel/Zarvel\"\n"

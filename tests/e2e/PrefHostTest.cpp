@@ -6,6 +6,7 @@
 
 #include "support/HostHarness.h"
 #include "support/HostProcess.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -19,7 +20,8 @@ Json ReadJson(const std::string &path) {
 }
 
 TEST(PrefHost, ThePanelsPlacementSurvivesFromOneRunToTheNext) {
-  const std::string prefs = zvtest::WriteTempFile("prefs.json", R"({"Kept": {"k": [1, 2]}})");
+  const zvtest::TempFolder temp;
+  const std::string prefs = temp.Write("prefs.json", R"({"Kept": {"k": [1, 2]}})");
   zvtest::HostRun first = zvtest::RunHost(
       "menu \"Window Utilities/Zarvel/Zarvel\"\npanel place 100 120 291 330\n", {"--prefs", prefs});
   ASSERT_EQ(first.status, 0) << first.errors;
@@ -40,7 +42,8 @@ TEST(PrefHost, ThePanelsPlacementSurvivesFromOneRunToTheNext) {
 
 TEST(PrefHost, ADamagedFileIsABadUsageThatNamesThePlace) {
   const std::string contents = R"({"ZarvelNonModalDialog": {"kADM_DPSizeStr": [291]}})";
-  const std::string prefs = zvtest::WriteTempFile("prefs.json", contents);
+  const zvtest::TempFolder temp;
+  const std::string prefs = temp.Write("prefs.json", contents);
   zvtest::HostRun run = zvtest::RunHost("dump prefs\n", {"--prefs", prefs});
   EXPECT_EQ(run.status, 2);
   auto errors = run.OfKind("error");

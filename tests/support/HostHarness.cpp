@@ -2,11 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 
 #include "host/core/UsageError.h"
 #include "plugin/Trace.h"
@@ -109,17 +106,6 @@ std::vector<std::string> HostHarness::TakeTraces() {
 int HostHarness::Finish() {
   finished_ = true;
   return host_->Finish();
-}
-
-std::string WriteTempFile(const std::string &name, const std::string &contents) {
-  static std::atomic<int> counter{0};
-  static const unsigned processTag = std::random_device{}();
-  auto dir = std::filesystem::temp_directory_path() /
-             ("zarvel-test-" + std::to_string(processTag) + "-" + std::to_string(counter++));
-  std::filesystem::create_directories(dir);
-  auto path = dir / name;
-  std::ofstream(path, std::ios::binary) << contents;
-  return path.string();
 }
 
 std::string ReadFileText(const std::string &path) {

@@ -54,9 +54,6 @@ class HostHarness {
   bool finished_ = false;
 };
 
-// Contents written to a file `name` in a fresh temporary folder; its path.
-std::string WriteTempFile(const std::string &name, const std::string &contents);
-
 // A file's whole contents, or "" when it cannot be read.
 std::string ReadFileText(const std::string &path);
 

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "support/HostHarness.h"
+#include "support/TempFolder.h"
 
 #ifndef _WIN32
 #include <sys/wait.h>
@@ -36,14 +36,15 @@ std::string ReadAll(const std::string &path) {
 }
 
 HostRun Execute(const std::vector<std::string> &args) {
-  std::string outPath = WriteTempFile("stdout.txt", "");
-  std::string errPath = WriteTempFile("stderr.txt", "");
+  const TempFolder streams;
+  const std::string outPath = streams.PathOf("stdout.txt");
+  const std::string errPath = streams.PathOf("stderr.txt");
   std::string command;
   std::string runner = Setting("ZARVEL_HOST_RUNNER", "");
   if (!runner.empty()) command += runner + " ";
   command += Quote(Setting("ZARVEL_HOST_EXE", ZARVEL_HOST_EXE));
   for (const std::string &arg : args) command += " " + Quote(arg);
-  command += " < " + Quote(WriteTempFile("stdin.txt", "")) + " > " + Quote(outPath) + " 2> " +
+  command += " < " + Quote(streams.Write("stdin.txt", "")) + " > " + Quote(outPath) + " 2> " +
              Quote(errPath);
   int raw = std::system(command.c_str());
   HostRun run;
@@ -76,7 +77,8 @@ std::vector<nlohmann::ordered_json> HostRun::OfKind(const std::string &kind) con
 }
 
 HostRun RunHost(const std::string &script, const std::vector<std::string> &args) {
-  return RunHostOnFile(WriteTempFile("script.zvs", script), args);
+  const TempFolder folder;
+  return RunHostOnFile(folder.Write("script.zvs", script), args);
 }
 
 std::string ModuleInUse() {

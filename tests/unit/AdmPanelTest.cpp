@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "AdmHostTest.h"
+#include "support/TempFolder.h"
 
 namespace admtest {
 
@@ -178,7 +179,8 @@ TEST_F(AdmPanelTest, TheEndDestroysThePanelThroughItsDestroyProcedure) {
 }
 
 TEST_F(AdmPanelTest, TheSnapshotDrawsThePanelWithItsLogoEntriesNumbersAndGreyedControls) {
-  const std::string path = zvtest::WriteTempFile("panel.svg", "");
+  const zvtest::TempFolder temp;
+  const std::string path = temp.PathOf("panel.svg");
   harness_.Run("snapshot " + path);
   std::ifstream file(path);
   std::stringstream svg;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "support/HostHarness.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ const char *const kDocument = R"({"format": "zarvel-document/1",
 
 class DocumentCommandTest : public ::testing::Test {
  protected:
-  std::string File() { return zvtest::WriteTempFile("document.json", kDocument); }
+  std::string File() { return temp_.Write("document.json", kDocument); }
 
   // The panel operations that ran for the last command, in order, from the module's trace.
   std::vector<std::string> PanelSteps() {
@@ -39,6 +40,7 @@ class DocumentCommandTest : public ::testing::Test {
     return count;
   }
 
+  zvtest::TempFolder temp_;
   zvtest::HostHarness harness_;
 };
 
@@ -68,7 +70,7 @@ TEST_F(DocumentCommandTest, EachChangeSendsItsNotificationThenTheSelectionChange
         << c.line;
     EXPECT_EQ(PanelSteps(), c.steps) << c.line;
   }
-  harness_.Run("save " + zvtest::WriteTempFile("saved.json", ""));
+  harness_.Run("save " + temp_.PathOf("saved.json"));
   EXPECT_EQ(PanelSteps(), std::vector<std::string>{});
 }
 
@@ -88,6 +90,29 @@ TEST_F(DocumentCommandTest, ClosingMakesThePreviousDocumentCurrentWithItsSelecti
   EXPECT_EQ(harness_.Dump("doc")["selection"], Json::parse(R"({"art":[0,2]})"));
   harness_.Run("close");
   EXPECT_EQ(harness_.Dump("doc"), Json::parse(R"({"kind":"doc","open":false})"));
+}
+
+TEST_F(DocumentCommandTest, WhatThePanelSetsOnAParagraphSeparatorSurvivesSaveAndOpen) {
+  const std::string saved = temp_.PathOf("saved.json");
+  auto digitsShown = [this] {
+    const Json panel = harness_.Dump("panel");
+    for (const Json &item : panel["items"]) {
+      if (item["id"] == 9) return item["text"];
+    }
+    return Json();
+  };
+  // Story 0 is "سلام ۱۲۳" alone: a second paragraph gives it a separator at position 8.
+  Json document = Json::parse(kDocument);
+  document["stories"][0]["paragraphs"].push_back({{"text", "abc"}});
+  harness_.Run({"open " + temp_.Write("two.json", document.dump()),
+                "menu \"Window Utilities/Zarvel/Zarvel\"", "select text 0 8 10",
+                "panel choose Digits Farsi"});
+  ASSERT_EQ(digitsShown(), "Farsi");
+  harness_.Run({"save " + saved, "close", "open " + saved, "select text 0 8 10"});
+  EXPECT_EQ(digitsShown(), "Farsi");
+  EXPECT_EQ(Json::parse(zvtest::ReadFileText(
+                saved))["stories"][0]["paragraphs"][0]["separator"]["digitSet"],
+            3);
 }
 
 TEST_F(DocumentCommandTest, WithoutADocumentTheCommandsThatNeedOneAreRefused) {
@@ -116,6 +141,7 @@ TEST_F(DocumentCommandTest, BadArgumentsAreRefusedNamingTheArgument) {
       {"new now", "usage: new"},
       {"close all", "usage: close"},
       {"select", "usage: select art I [J ...] | select text S FROM TO | select none"},
+      {"select all", "usage: select art I [J ...] | select text S FROM TO | select none"},
       {"select art", "usage: select art I [J ...]"},
       {"select art 0 x", "select art: art index: 'x' is not a whole number"},
       {"select art 3", "select art: there is no art 3 (the document has 3)"},
@@ -142,8 +168,9 @@ TEST_F(DocumentCommandTest, BadArgumentsAreRefusedNamingTheArgument) {
 TEST(DocumentSession, APanelSessionLeavesNothingAliveAndNoFindings) {
   zvhost::HostOptions strict;
   strict.strict = true;
+  const zvtest::TempFolder temp;
   zvtest::HostHarness session(strict);
-  session.Run({"open " + zvtest::WriteTempFile("document.json", kDocument),
+  session.Run({"open " + temp.Write("document.json", kDocument),
                "menu \"Window Utilities/Zarvel/Zarvel\"", "select art 0 2",
                "panel choose Justification Naskh", "select text 0 2 7",
                "panel choose Digits Arabic", "panel click Kashidas", "select art 1", "new",

@@ -7,6 +7,7 @@
 
 #include "host/engine/Documents.h"
 #include "support/HostHarness.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -21,18 +22,19 @@ std::string OneStory(const std::string &paragraphs) {
 class DocumentFileTest : public ::testing::Test {
  protected:
   std::string Open(const std::string &text) {
-    std::string path = zvtest::WriteTempFile("document.json", text);
+    std::string path = temp_.Write("document.json", text);
     harness_.Run("open " + path);
     return path;
   }
   // Opens `text` and saves it; the saved file's text.
   std::string SaveOf(const std::string &text) {
     Open(text);
-    std::string saved = zvtest::WriteTempFile("saved.json", "");
+    std::string saved = temp_.Write("saved.json", "");
     harness_.Run("save " + saved);
     return zvtest::ReadFileText(saved);
   }
 
+  zvtest::TempFolder temp_;
   zvtest::HostHarness harness_{{}, false};
 };
 
@@ -56,6 +58,45 @@ TEST_F(DocumentFileTest, SaveWritesEveryAttributeWithRunsMergedAndReadsBackTheSa
   EXPECT_EQ(file["stories"][0]["paragraphs"][1]["everyLineComposer"], true);
   EXPECT_EQ(file["art"], Json::parse(R"([{"kind":"text","story":0,"storyDirection":0}])"));
   EXPECT_EQ(SaveOf(saved), saved);
+}
+
+TEST_F(DocumentFileTest, ASeparatorKeepsItsOwnAttributesAndFilesWithoutThemKeepTheirMeaning) {
+  struct Case {
+    const char *paragraphs;
+    const char *digitSets;  // of every position of the story, separators included
+    bool written;           // whether the saved file gives the first separator's attributes
+  };
+  const Case cases[] = {
+      // Without attributes of its own a separator takes those of the character before it.
+      {R"({"text": "ab", "runs": [{"length": 2, "digitSet": 1}]}, {"text": "cd"})", "11100", false},
+      {R"({"text": "ab", "separator": {"digitSet": 3}}, {"text": "cd"})", "00300", true},
+      {R"({"text": "ab", "separator": {"digitSet": 3}},
+          {"text": "cd", "runs": [{"length": 2, "digitSet": 3}]})",
+       "00333", true},
+      // Given as they would be taken, they are not written.
+      {R"({"text": "ab", "runs": [{"length": 2, "digitSet": 2}], "separator": {"digitSet": 2}},
+          {"text": "c"})",
+       "2220", false},
+      {R"({"text": "", "separator": {"digitSet": 1}}, {"text": "a"})", "10", true},
+      {R"({"text": "", "separator": {"digitSet": 0}}, {"text": "a"})", "00", false},
+      {R"({"text": "a"}, {"text": "", "separator": {"digitSet": 2}}, {"text": "b"})", "0020",
+       false},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.paragraphs);
+    const std::string saved = SaveOf(OneStory(c.paragraphs));
+    const zvhost::engine::Story &story = harness_.host().documents->Current()->stories[0];
+    std::string digitSets;
+    for (int32_t position = 0; position < story.Length(); ++position) {
+      const int32_t value =
+          story.Runs()[story.RunAt(position)].attributes[zvhost::engine::kDigitSet];
+      digitSets += std::to_string(value);
+    }
+    EXPECT_EQ(digitSets, c.digitSets);
+    const Json first = Json::parse(saved)["stories"][0]["paragraphs"][0];
+    EXPECT_EQ(first.contains("separator"), c.written) << saved;
+    EXPECT_EQ(SaveOf(saved), saved);
+  }
 }
 
 TEST_F(DocumentFileTest, ArabicAndPersianTextIsKeptExactlyAndCountedInCodePoints) {
@@ -157,6 +198,14 @@ TEST_F(DocumentFileTest, ABadFileIsRefusedNamingThePlaceAndTheOpenDocumentStays)
        "runs[0].dirOverride: expected a whole number"},
       {paragraph(R"({"text": "abc", "runs": [{"length": 3, "kashidas": "1"}]})"),
        "runs[0].kashidas: expected a whole number"},
+      {paragraph(R"({"text": "abc", "separator": {"digitSet": 1}})"),
+       "stories[0].paragraphs[0].separator: the last paragraph of a story has no separator"},
+      {paragraph(R"({"text": "a", "separator": [1]}, {"text": "b"})"),
+       "stories[0].paragraphs[0].separator: expected the separator's attributes (an object)"},
+      {paragraph(R"({"text": "a", "separator": {"length": 1}}, {"text": "b"})"),
+       "stories[0].paragraphs[0].separator: unknown field \"length\""},
+      {paragraph(R"({"text": "a", "separator": {"digitSet": 0.5}}, {"text": "b"})"),
+       "paragraphs[0].separator.digitSet: expected a whole number"},
       {paragraph(R"({"text": "abc", "everyLineComposer": 1})"),
        "stories[0].paragraphs[0].everyLineComposer: expected true or false, found 1"},
       {paragraph(R"({"text": "abc", "runs": [{"length": 3, "diacXOffset": 1e39}]})"),
@@ -189,7 +238,7 @@ TEST_F(DocumentFileTest, ABadFileIsRefusedNamingThePlaceAndTheOpenDocumentStays)
        "runs[0].diacXOffset: expected a number that fits a 32-bit float"},
   };
   for (const Case &c : cases) {
-    std::string path = zvtest::WriteTempFile("bad.json", c.text);
+    std::string path = temp_.Write("bad.json", c.text);
     std::string reason = harness_.RunExpectingError("open " + path);
     EXPECT_NE(reason.find("cannot open " + path + ": "), std::string::npos) << reason;
     EXPECT_NE(reason.find(c.reason), std::string::npos)
@@ -200,7 +249,7 @@ TEST_F(DocumentFileTest, ABadFileIsRefusedNamingThePlaceAndTheOpenDocumentStays)
 }
 
 TEST_F(DocumentFileTest, FilesThatCannotBeReadOrWrittenAreRefusedAndNothingIsLost) {
-  auto dir = std::filesystem::path(zvtest::WriteTempFile("x", "")).parent_path();
+  const std::filesystem::path &dir = temp_.Path();
   EXPECT_NE(
       harness_.RunExpectingError("open " + (dir / "missing.json").string()).find("no such file"),
       std::string::npos);

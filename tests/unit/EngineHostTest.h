@@ -15,6 +15,7 @@
 #include "ate/ATESuites.h"
 #include "host/core/LiveObjects.h"
 #include "support/HostHarness.h"
+#include "support/TempFolder.h"
 
 namespace enginetest {
 
@@ -59,7 +60,7 @@ class EngineHostTest : public ::testing::Test {
   }
 
   void Open(const std::string &document) {
-    harness_.Run("open " + zvtest::WriteTempFile("document.json", document));
+    harness_.Run("open " + temp_.Write("document.json", document));
   }
   void Run(const std::string &line) { harness_.Run(line); }
 
@@ -77,6 +78,7 @@ class EngineHostTest : public ::testing::Test {
     EXPECT_EQ(refs["artSets"], 0);
   }
 
+  zvtest::TempFolder temp_;
   // Made first: the suites below are acquired from it.
   zvtest::HostHarness harness_{{}, false};
   // Set by tests that provoke misuse on purpose.

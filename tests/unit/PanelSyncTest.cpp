@@ -42,10 +42,27 @@ TEST_F(PanelSyncTest, DocumentsEnableTheControlsAndClosingTheLastDisablesThem) {
   harness_.Run("close");
   for (int id = 5; id <= 14; ++id) EXPECT_TRUE(enabled(id)) << "one left open, item " << id;
   harness_.Run("close");
-  // The Kashidas box follows the selection rule of its own, which the closing also fires.
-  for (int id = 5; id <= 13; ++id) EXPECT_FALSE(enabled(id)) << "none left open, item " << id;
-  harness_.Run("open " + zvtest::WriteTempFile("doc.json", RunsDocument({{Json::object()}})));
+  // The selection change that follows the closing leaves the Kashidas box disabled too.
+  for (int id = 5; id <= 14; ++id) EXPECT_FALSE(enabled(id)) << "none left open, item " << id;
+  harness_.Run({"menu \"Window Utilities/Zarvel/Zarvel\"", "panel click Kashidas"});
+  EXPECT_EQ(harness_.Pending("refused").size(), 1u) << "a click with no document is refused";
+  harness_.Run("open " + temp_.Write("doc.json", RunsDocument({{Json::object()}})));
   for (int id = 5; id <= 14; ++id) EXPECT_TRUE(enabled(id)) << "opened, item " << id;
+}
+
+TEST_F(PanelSyncTest, AKashidasResetThatCannotCountTheDocumentsLeavesTheBoxAndSaysSo) {
+  Open(RunsDocument({{{{"kashidas", 0}}, {{"kashidas", 1}}}}));
+  Select("text 0 0 4");
+  ASSERT_EQ(Item(14)["enabled"], false);
+  Fail("AI Document List Suite/Count:NESS");
+  harness_.Run("select text 0 0 1");
+  const std::vector<Json> messages = Messages();
+  ASSERT_FALSE(messages.empty());
+  EXPECT_EQ(messages.back()["result"], texttest::kNess);
+  EXPECT_EQ(Item(14)["enabled"], false) << "the box is as the mixed runs left it";
+  Select("text 0 0 1");
+  EXPECT_EQ(Item(14)["enabled"], true);
+  ExpectNothingAlive();
 }
 
 struct RunListCase {

@@ -7,6 +7,7 @@
 
 #include "host/core/UsageError.h"
 #include "support/HostHarness.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -38,8 +39,8 @@ std::string StartError(const std::string &path) {
 }
 
 TEST(PrefFile, AMissingFileIsAnEmptyStoreAndIsWrittenAtTheEnd) {
-  const std::string path = zvtest::WriteTempFile("unused", "");
-  const std::string prefs = std::filesystem::path(path).replace_filename("prefs.json").string();
+  const zvtest::TempFolder temp;
+  const std::string prefs = temp.PathOf("prefs.json");
   {
     HostHarness harness(WithPrefs(prefs));
     EXPECT_EQ(harness.Dump("prefs"), Json::parse(R"({"kind": "prefs", "prefs": {}})"));
@@ -53,7 +54,8 @@ TEST(PrefFile, AMissingFileIsAnEmptyStoreAndIsWrittenAtTheEnd) {
 }
 
 TEST(PrefFile, WhatTheModuleDoesNotTouchIsKept) {
-  const std::string prefs = zvtest::WriteTempFile("prefs.json", R"({
+  const zvtest::TempFolder temp;
+  const std::string prefs = temp.Write("prefs.json", R"({
     "Other Plugin": {"name": "caf\u00e9", "on": true, "where": [-1, 2], "count": 7},
     "ZarvelNonModalDialog": {"kADM_DPVisibleStr": true, "Extra": 1}})");
   {
@@ -101,23 +103,25 @@ TEST(PrefFile, ADamagedFileIsRefusedNamingThePlace) {
        "not valid JSON: parse error at line 1, column 1: syntax error while parsing value - "
        "unexpected end of input; expected '[', '{', or a literal"},
   };
+  const zvtest::TempFolder temp;
   for (const Case &c : cases) {
-    const std::string path = zvtest::WriteTempFile("prefs.json", c.contents);
+    const std::string path = temp.Write("prefs.json", c.contents);
     EXPECT_EQ(StartError(path), path + ": " + c.error) << c.contents;
     EXPECT_EQ(ReadFile(path), c.contents) << "a refused file stays as it was";
   }
 }
 
 TEST(PrefFile, AFileThatCannotBeReadIsAnError) {
-  const std::string path = zvtest::WriteTempFile("unused", "");
-  const std::string directory = std::filesystem::path(path).replace_filename("prefs-dir").string();
+  const zvtest::TempFolder temp;
+  const std::string directory = temp.PathOf("prefs-dir");
   std::filesystem::create_directory(directory);
   EXPECT_EQ(StartError(directory), directory + ": cannot read the preferences file");
 }
 
 TEST(PrefFile, AFailedWriteLeavesTheOldFileWhole) {
   const std::string old = R"({"P": {"k": 1}})";
-  const std::string prefs = zvtest::WriteTempFile("prefs.json", old);
+  const zvtest::TempFolder temp;
+  const std::string prefs = temp.Write("prefs.json", old);
   // A directory where the new file would go makes the write fail.
   std::filesystem::create_directory(prefs + ".tmp");
   HostHarness harness(WithPrefs(prefs));
@@ -153,8 +157,9 @@ TEST(PrefFile, SavingWhatWasReadGivesTheSameFile) {
 }
 )",
   };
+  const zvtest::TempFolder temp;
   for (const char *contents : files) {
-    const std::string prefs = zvtest::WriteTempFile("prefs.json", contents);
+    const std::string prefs = temp.Write("prefs.json", contents);
     HostHarness harness(WithPrefs(prefs), false);
     harness.Finish();
     EXPECT_EQ(ReadFile(prefs), contents);

@@ -4,13 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <string>
 
 #include "host/resources/ResourceSource.h"
+#include "support/TempFolder.h"
 
 namespace zvtest {
 
@@ -20,18 +19,13 @@ inline zvhost::Bytes ReadBytes(const std::string &path) {
   return zvhost::Bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
-// A file in the test's own temporary folder, removed with the object.
+// A file in a temporary folder of its own, removed with the object.
 class TempFile {
  public:
   explicit TempFile(const std::string &name, const zvhost::Bytes &bytes = {})
-      : path_((std::filesystem::temp_directory_path() /
-               ("zarvel-resource-test-" + std::to_string(std::random_device{}()) + "-" + name))
-                  .string()) {
+      : path_(folder_.PathOf(name)) {
     Write(bytes);
   }
-  ~TempFile() { std::filesystem::remove(path_); }
-  TempFile(const TempFile &) = delete;
-  TempFile &operator=(const TempFile &) = delete;
 
   void Write(const zvhost::Bytes &bytes) const {
     std::ofstream out(path_, std::ios::binary | std::ios::trunc);
@@ -41,6 +35,7 @@ class TempFile {
   const std::string &Path() const { return path_; }
 
  private:
+  TempFolder folder_;
   std::string path_;
 };
 

@@ -10,6 +10,7 @@
 
 #include "plugin/HostSuites.h"
 #include "support/HostHarness.h"
+#include "support/TempFolder.h"
 #include "text/OwnedArtSet.h"
 #include "text/SelectionAccess.h"
 
@@ -66,7 +67,7 @@ class TextHostTest : public ::testing::Test {
 
   // Opens the document and selects nothing; forgets the traces this caused.
   void Open(const std::string &document) {
-    harness_.Run("open " + zvtest::WriteTempFile("document.json", document));
+    harness_.Run("open " + temp_.Write("document.json", document));
     harness_.Take();
     harness_.TakeTraces();
   }
@@ -138,6 +139,7 @@ class TextHostTest : public ::testing::Test {
     EXPECT_EQ(refs.value("blocks", -1), baselineBlocks_);
   }
 
+  zvtest::TempFolder temp_;  // made before the host, so it outlasts what the host writes
   zvtest::HostHarness harness_;
   int64_t baselineBlocks_ = 0;
 };
