@@ -59,10 +59,12 @@ void ReplaceFile(const std::string &name, std::string_view contents) {
   if (exists && !fs::is_regular_file(target.status)) {
     throw FileWriteError("it is not a regular file");
   }
-  fs::path folder = target.path.parent_path();
+  const fs::path folder = target.path.parent_path();
   std::error_code error;
-  if (!folder.empty() && !fs::is_directory(folder, error)) {
-    throw FileWriteError("there is no folder " + Utf8Name(folder));
+  if (!folder.empty() && !fs::is_directory(fs::status(folder, error))) {
+    throw FileWriteError(error && error != std::errc::no_such_file_or_directory
+                             ? error.message()
+                             : "there is no folder " + Utf8Name(folder));
   }
   const fs::path temporary = WriteBeside(target.path, contents, exists ? &target.path : nullptr);
   fs::rename(temporary, target.path, error);
