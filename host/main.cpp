@@ -43,7 +43,7 @@ int Run(const zvhost::CommandLine &line) {
     int status;
     if (file.is_open()) {
       status = zvhost::RunScript(host, file, false);
-    } else if (line.script == "-") {
+    } else if (line.script == "-" || !zvhost::InputIsTerminal()) {
       status = zvhost::RunScript(host, std::cin, false);
     } else {
       status = zvhost::RunScript(host, std::cin, true, &std::cerr);

@@ -3,7 +3,6 @@
 // not let through is refused with the reason, and nothing reaches the plug-in.
 #include <algorithm>
 #include <cfloat>
-#include <charconv>
 #include <cmath>
 #include <fstream>
 #include <utility>
@@ -15,6 +14,7 @@
 #include "host/core/FilePath.h"
 #include "host/core/Host.h"
 #include "host/core/UsageError.h"
+#include "host/core/WholeNumber.h"
 
 namespace zvhost {
 
@@ -26,13 +26,9 @@ void Expect(const Args &args, size_t count, const char *usage) {
   if (args.size() != count) throw UsageError(std::string("usage: ") + usage);
 }
 
-int32_t WholeNumber(const std::string &text, const char *usage, const char *what) {
-  int32_t value = 0;
-  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size()) {
-    throw UsageError(std::string(usage) + ": " + what + " '" + text + "' is not a whole number");
-  }
-  return value;
+int32_t WholeNumber32(const std::string &text, const char *usage, const char *what) {
+  return static_cast<int32_t>(
+      WholeNumber(text, std::string(usage) + ": " + what, INT32_MIN, INT32_MAX));
 }
 
 bool Refuse(const std::string &reason) {
@@ -190,7 +186,7 @@ void Menu(const Args &args) {
 
 void Dock(const Args &args) {
   Expect(args, 2, "panel dock GROUP CODE");
-  const int32_t code = WholeNumber(args[1], "panel dock", "CODE");
+  const int32_t code = WholeNumber32(args[1], "panel dock", "CODE");
   if (Dialog *panel = ReachablePanel()) {
     panel->groupName = args[0];
     panel->positionCode = code;
@@ -208,10 +204,10 @@ void Undock(const Args &args) {
 void Place(const Args &args) {
   constexpr const char *kUsage = "panel place LEFT TOP WIDTH HEIGHT";
   Expect(args, 4, kUsage);
-  const int32_t left = WholeNumber(args[0], "panel place", "LEFT");
-  const int32_t top = WholeNumber(args[1], "panel place", "TOP");
-  const int32_t width = WholeNumber(args[2], "panel place", "WIDTH");
-  const int32_t height = WholeNumber(args[3], "panel place", "HEIGHT");
+  const int32_t left = WholeNumber32(args[0], "panel place", "LEFT");
+  const int32_t top = WholeNumber32(args[1], "panel place", "TOP");
+  const int32_t width = WholeNumber32(args[2], "panel place", "WIDTH");
+  const int32_t height = WholeNumber32(args[3], "panel place", "HEIGHT");
   if (width < 0 || height < 0) throw UsageError("panel place: WIDTH and HEIGHT cannot be negative");
   if (static_cast<int64_t>(left) + width > INT32_MAX ||
       static_cast<int64_t>(top) + height > INT32_MAX) {

@@ -64,7 +64,8 @@ std::string HelpText(const Host &host) {
   text << R"(zarvel-host: loads the Zarvel plug-in module as its host does and drives it.
 
 Usage:
-  zarvel-host [OPTIONS] [SCRIPT|-]      run a script (- = standard input); none: interactive prompt
+  zarvel-host [OPTIONS] [SCRIPT|-]      run a script (- = standard input); none: standard input,
+                                        a prompt where it is a terminal, else a script
   zarvel-host inspect [--json] MODULE   list a module's resources and entry point, change nothing
   zarvel-host --help | --version
 
@@ -81,12 +82,15 @@ Options:
 Exit status: 0 done; 2 bad usage or a script error; 3 the module could not be loaded;
 4 strict-mode findings.
 
-Script commands (one a line; "..." quotes a word; # starts a comment):
+Script commands (one a line; "..." quotes a word, in which \" is a quote and \\ a backslash;
+# at the start of a word starts a comment):
 )";
   for (const ScriptCommand &command : host.commands.All()) {
     text << "  " << command.usage << "\n      " << command.help << "\n";
   }
   text << "  quit\n      the end (also at the end of the script)\n";
+  text << "\nSuites (for --missing-suite):\n";
+  for (const std::string &suite : host.suites.AllSuites()) text << "  " << suite << "\n";
   text << "\nHost operations (for --fail and fail):\n";
   for (const std::string &operation : host.suites.AllOperations()) {
     text << "  " << operation << "\n";

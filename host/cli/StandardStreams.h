@@ -7,4 +7,8 @@ namespace zvhost {
 // which accepts scripts with either line ending.
 void UseByteExactOutput();
 
+// True when standard input is a terminal, where a person types at the prompt; anything else
+// (a pipe, a file) is a script.
+bool InputIsTerminal();
+
 }  // namespace zvhost

@@ -13,4 +13,8 @@ void UseByteExactOutput() {
   _setmode(_fileno(stderr), _O_BINARY);
 }
 
+bool InputIsTerminal() {
+  return _isatty(_fileno(stdin)) != 0;
+}
+
 }  // namespace zvhost

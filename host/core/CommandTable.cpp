@@ -32,24 +32,52 @@ std::string CommandTable::UsagesBeginningWith(const std::string &word) const {
   return usages;
 }
 
+namespace {
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+// The quoted word whose opening quote is at `i`; `i` ends past its closing quote. In it \"
+// stands for " and \\ for \; any other backslash is itself: a Windows path needs no doubling.
+std::string QuotedWord(const std::string &line, size_t &i) {
+  std::string word;
+  for (++i; i < line.size(); ++i) {
+    char c = line[i];
+    if (c == '"') {
+      ++i;
+      if (i < line.size() && !IsBlank(line[i])) {
+        throw UsageError("a blank must follow the closing quote of \"" + word + "\"");
+      }
+      return word;
+    }
+    if (c == '\\' && i + 1 < line.size() && (line[i + 1] == '"' || line[i + 1] == '\\')) ++i;
+    word += line[i];
+  }
+  throw UsageError("unterminated quote");
+}
+
+}  // namespace
+
 std::vector<std::string> SplitScriptLine(const std::string &line) {
   std::vector<std::string> words;
   size_t i = 0;
   while (i < line.size()) {
-    char c = line[i];
-    if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
+    if (IsBlank(line[i])) {
       ++i;
-    } else if (c == '#') {
-      break;
-    } else if (c == '"') {
-      size_t close = line.find('"', i + 1);
-      if (close == std::string::npos) throw UsageError("unterminated quote");
-      words.push_back(line.substr(i + 1, close - i - 1));
-      i = close + 1;
+    } else if (line[i] == '#') {
+      break;  // a comment only where a word would start: "notes#2.json" is a file name
+    } else if (line[i] == '"') {
+      words.push_back(QuotedWord(line, i));
     } else {
-      size_t end = line.find_first_of(" \t\r\n\"#", i);
-      if (end == std::string::npos) end = line.size();
-      words.push_back(line.substr(i, end - i));
+      size_t end = i;
+      while (end < line.size() && !IsBlank(line[end])) ++end;
+      std::string word = line.substr(i, end - i);
+      if (word.find('"') != std::string::npos) {
+        throw UsageError("a quote inside the word '" + word +
+                         "': quote the whole word, with \\\" for a quote in it");
+      }
+      words.push_back(std::move(word));
       i = end;
     }
   }

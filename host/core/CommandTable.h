@@ -29,8 +29,9 @@ class CommandTable {
   std::vector<ScriptCommand> commands_;
 };
 
-// Splits a script line into words: blanks separate, "..." quotes, # starts a comment.
-// Throws UsageError for an unterminated quote.
+// Splits a script line into words: blanks separate; "..." quotes a word, in which \" is a
+// quote and \\ a backslash; # starts a comment where a word would start ("a#b" is a word).
+// Throws UsageError for an unterminated quote and for a quote that is not a whole word.
 std::vector<std::string> SplitScriptLine(const std::string &line);
 
 }  // namespace zvhost

@@ -60,6 +60,10 @@ Host::Host(HostOptions hostOptions, std::ostream &out)
 
     for (const std::string &missing : options.missingSuites) {
       auto [name, version] = ParseSuiteVersion(missing);
+      if (!suites.Offers(name, version)) {
+        throw UsageError("missing suite '" + missing + "': unknown suite '" + name + ":" +
+                         std::to_string(version) + "' (zarvel-host --help lists them)");
+      }
       suites.Withhold(name, version);
     }
     for (const std::string &failure : options.failures) {

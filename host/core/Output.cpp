@@ -32,7 +32,7 @@ void WriteHuman(std::ostream &out, const Json &event) {
   } else {
     Json rest = event;
     rest.erase("kind");
-    out << kind << ":\n" << rest.dump(2) << "\n";
+    out << kind << ":\n" << rest.dump(2, ' ', false, Json::error_handler_t::replace) << "\n";
   }
 }
 

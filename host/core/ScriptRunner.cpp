@@ -1,12 +1,23 @@
 #include "host/core/ScriptRunner.h"
 
+#include <new>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "host/core/CommandTable.h"
 #include "host/core/UsageError.h"
+#include "host/loader/LoadedModule.h"
 #include "host/resources/ResourceSource.h"
 
 namespace zvhost {
+
+namespace {
+
+// Some editors begin a UTF-8 file with the byte order mark U+FEFF; it is no part of a command.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+}  // namespace
 
 int RunScript(Host &host, std::istream &in, bool interactive, std::ostream *prompt) {
   std::string line;
@@ -16,6 +27,8 @@ int RunScript(Host &host, std::istream &in, bool interactive, std::ostream *prom
     if (prompt != nullptr) *prompt << "zarvel> " << std::flush;
     if (!std::getline(in, line)) break;
     ++lineNumber;
+    if (lineNumber == 1 && line.starts_with(kByteOrderMark)) line.erase(0, kByteOrderMark.size());
+    std::optional<std::string> failure;
     try {
       std::vector<std::string> words = SplitScriptLine(line);
       if (!words.empty() && words[0] == "quit") {
@@ -24,14 +37,21 @@ int RunScript(Host &host, std::istream &in, bool interactive, std::ostream *prom
       }
       host.Execute(line);
     } catch (const UsageError &error) {
-      host.output.Emit({{"kind", "error"}, {"line", lineNumber}, {"reason", error.what()}});
-      status = kExitUsage;
-      if (!interactive) return status;
+      failure = error.what();
     } catch (const FormatError &error) {
-      host.output.Emit({{"kind", "error"}, {"line", lineNumber}, {"reason", error.what()}});
-      status = kExitUsage;
-      if (!interactive) return status;
+      failure = error.what();
+    } catch (const ModuleError &) {
+      throw;  // the module cannot be loaded: the session ends with its own status
+    } catch (const std::bad_alloc &) {
+      failure = "the host ran out of memory";
+    } catch (const std::exception &error) {
+      // A fault of the host itself: the line fails, and the session still ends as it should.
+      failure = std::string("the host failed: ") + error.what();
     }
+    if (!failure) continue;
+    host.output.Emit({{"kind", "error"}, {"line", lineNumber}, {"reason", *failure}});
+    status = kExitUsage;
+    if (!interactive) return status;
   }
   return interactive ? kExitDone : status;
 }

@@ -44,6 +44,19 @@ HostErr SuiteRegistry::Release(const char *name, int32_t version) {
   return kHostNoErr;
 }
 
+bool SuiteRegistry::Offers(const std::string &name, int32_t version) const {
+  return std::any_of(suites_.begin(), suites_.end(), [&](const Offered &suite) {
+    return suite.name == name && suite.version == version;
+  });
+}
+
+std::vector<std::string> SuiteRegistry::AllSuites() const {
+  std::vector<std::string> all;
+  for (const Offered &suite : suites_)
+    all.push_back(suite.name + ":" + std::to_string(suite.version));
+  return all;
+}
+
 bool SuiteRegistry::HasOperation(const std::string &operation) const {
   size_t slash = operation.find('/');
   if (slash == std::string::npos) return false;

@@ -21,6 +21,10 @@ class SuiteRegistry {
   HostErr Acquire(const char *name, int32_t version, const void **suite);
   HostErr Release(const char *name, int32_t version);
 
+  // True when the host offers (name, version).
+  bool Offers(const std::string &name, int32_t version) const;
+  // Every suite as "NAME:VERSION", in the order offered.
+  std::vector<std::string> AllSuites() const;
   // True when "SUITE/OPERATION" names an operation of an offered suite.
   bool HasOperation(const std::string &operation) const;
   // Every "SUITE/OPERATION", suites in the order offered, each name once.

@@ -1,15 +1,16 @@
 // The script's document commands: new, open, close, save, select and `dump doc`, with the
 // notifications a real host sends after each change.
 #include <algorithm>
-#include <charconv>
 #include <filesystem>
 #include <fstream>
 
 #include "AINotifierSuite.h"
 #include "host/core/FilePath.h"
+#include "host/core/FileReplace.h"
 #include "host/core/Host.h"
 #include "host/core/Notifiers.h"
 #include "host/core/UsageError.h"
+#include "host/core/WholeNumber.h"
 #include "host/engine/DocumentFile.h"
 #include "host/engine/Documents.h"
 
@@ -44,39 +45,6 @@ std::string ReadWholeFile(const std::string &path) {
     throw UsageError("cannot open " + path + ": it cannot be read");
   }
   return text;
-}
-
-// Writes beside the target first, so a failed write leaves the old file as it was.
-void WriteWholeFile(const std::string &path, const std::string &text) {
-  const std::string part = path + ".part";
-  const std::filesystem::path partFile = FilePath(part);
-  {
-    std::ofstream out(partFile, std::ios::binary | std::ios::trunc);
-    if (!out) throw UsageError("cannot save " + path + ": cannot create " + part);
-    out << text;
-    out.flush();
-    if (!out) {
-      out.close();
-      std::filesystem::remove(partFile);
-      throw UsageError("cannot save " + path + ": writing " + part + " failed");
-    }
-  }
-  std::error_code error;
-  std::filesystem::rename(partFile, FilePath(path), error);
-  if (error) {
-    std::filesystem::remove(partFile, error);
-    throw UsageError("cannot save " + path + ": " + error.message());
-  }
-}
-
-// A whole number typed as a script argument, named by `what` in the message.
-int64_t ParseNumber(const std::string &word, const std::string &what) {
-  int64_t value = 0;
-  auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
-  if (error != std::errc() || end != word.data() + word.size()) {
-    throw UsageError(what + ": '" + word + "' is not a whole number");
-  }
-  return value;
 }
 
 Json SelectionJson(const Selection &selection) {
@@ -127,7 +95,12 @@ void Documents::Close() {
 
 void Documents::Save(const std::string &path) {
   if (open_.empty()) return TheHost().Refuse("save: no document is open");
-  WriteWholeFile(path, engine::DocumentFileText(*Current()));
+  if (path.empty()) throw UsageError("save: the file name is empty");
+  try {
+    ReplaceFile(path, engine::DocumentFileText(*Current()));
+  } catch (const FileWriteError &error) {
+    throw UsageError("cannot save " + path + ": " + error.what());
+  }
 }
 
 void Documents::Select(Selection selection) {
@@ -196,7 +169,7 @@ void Documents::RegisterCommands(CommandTable &commands) {
                   Selection selection;
                   selection.kind = Selection::Kind::kArt;
                   for (const std::string &arg : args) {
-                    int64_t index = ParseNumber(arg, "select art: art index");
+                    int64_t index = WholeNumber(arg, "select art: art index");
                     if (index < 0 || index > INT32_MAX) {
                       throw UsageError("select art: there is no art " + arg);
                     }
@@ -215,11 +188,7 @@ void Documents::RegisterCommands(CommandTable &commands) {
          const char *names[] = {"select text: story S", "select text: FROM", "select text: TO"};
          int32_t *fields[] = {&selection.story, &selection.from, &selection.to};
          for (size_t i = 0; i < 3; ++i) {
-           int64_t value = ParseNumber(args[i], names[i]);
-           if (value < INT32_MIN || value > INT32_MAX) {
-             throw UsageError(std::string(names[i]) + ": " + args[i] + " is out of range");
-           }
-           *fields[i] = static_cast<int32_t>(value);
+           *fields[i] = static_cast<int32_t>(WholeNumber(args[i], names[i], INT32_MIN, INT32_MAX));
          }
          Select(std::move(selection));
        }});

@@ -42,6 +42,9 @@ class ParseGuard {
     return true;
   }
 
+  // Refuses the value being read.
+  [[noreturn]] void Fail(const std::string &problem) const { Fail(depth_, problem); }
+
  private:
   struct Frame {
     bool array = false;
@@ -93,6 +96,12 @@ class ParseGuard {
   std::vector<Frame> frames_;
 };
 
+// "[json.exception.parse_error.101] parse error at line 1, column 2: ..." without the tag.
+std::string WithoutTag(const std::string &what) {
+  size_t tagEnd = what.find("] ");
+  return tagEnd == std::string::npos ? what : what.substr(tagEnd + 2);
+}
+
 }  // namespace
 
 nlohmann::json GuardedJsonParse(std::string_view text, int maxDepth) {
@@ -103,10 +112,10 @@ nlohmann::json GuardedJsonParse(std::string_view text, int maxDepth) {
                                    return guard(depth, event, parsed);
                                  });
   } catch (const nlohmann::json::parse_error &error) {
-    // "[json.exception.parse_error.101] parse error at line 1, column 2: ..." without the tag.
-    std::string what = error.what();
-    size_t tagEnd = what.find("] ");
-    throw DocumentFileError(tagEnd == std::string::npos ? what : what.substr(tagEnd + 2));
+    throw DocumentFileError(WithoutTag(error.what()));
+  } catch (const nlohmann::json::exception &error) {
+    // A number too large for a double: the parser stopped at the value being read.
+    guard.Fail(WithoutTag(error.what()));
   }
 }
 

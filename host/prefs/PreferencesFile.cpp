@@ -1,6 +1,4 @@
 // The preferences file: JSON with one object per prefix, read at start and written at exit.
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <limits>
@@ -10,6 +8,7 @@
 #include <vector>
 
 #include "host/core/FilePath.h"
+#include "host/core/FileReplace.h"
 #include "host/core/UsageError.h"
 #include "host/prefs/Preferences.h"
 
@@ -99,26 +98,26 @@ Json ParseFile(const std::string &text, const std::string &file) {
   };
   std::vector<Level> levels;
   std::string lastKey;
+  // The place of the value being read: the last key of the innermost object.
+  auto valuePlace = [&] {
+    if (levels.empty()) return std::string();
+    const std::string &outer = levels.back().place;
+    return outer + (outer.empty() ? "" : ".") + lastKey;
+  };
   auto check = [&](int, Json::parse_event_t event, Json &parsed) {
     switch (event) {
-      case Json::parse_event_t::object_start: {
-        std::string place = levels.empty() ? "" : levels.back().place;
-        if (!levels.empty()) place += (place.empty() ? "" : ".") + lastKey;
-        levels.push_back({{}, place});
+      case Json::parse_event_t::object_start:
+        levels.push_back({{}, valuePlace()});
         break;
-      }
       case Json::parse_event_t::object_end:
         levels.pop_back();
         break;
-      case Json::parse_event_t::key: {
+      case Json::parse_event_t::key:
         lastKey = parsed.get<std::string>();
-        Level &level = levels.back();
-        if (!level.keys.insert(lastKey).second) {
-          throw UsageError(file + ": " + level.place + (level.place.empty() ? "" : ".") + lastKey +
-                           ": given twice");
+        if (!levels.back().keys.insert(lastKey).second) {
+          throw UsageError(file + ": " + valuePlace() + ": given twice");
         }
         break;
-      }
       default:
         break;
     }
@@ -128,6 +127,11 @@ Json ParseFile(const std::string &text, const std::string &file) {
     return Json::parse(text, check);
   } catch (const Json::parse_error &parseError) {
     throw UsageError(file + ": not valid JSON: " + WithoutExceptionId(parseError.what()));
+  } catch (const Json::exception &valueError) {
+    // A number too large for a double, where the parser stopped.
+    std::string place = valuePlace();
+    throw UsageError(file + ": " + (place.empty() ? "" : place + ": ") +
+                     WithoutExceptionId(valueError.what()));
   }
 }
 
@@ -175,28 +179,10 @@ void Preferences::Load(const std::string &path) {
 }
 
 void Preferences::Save(const std::string &path) const {
-  const std::filesystem::path target = FilePath(path);
-  std::filesystem::path temporary = target;
-  temporary += ".tmp";
-  std::error_code ignored;
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) {
-      throw UsageError(path + ": cannot write the preferences (" + std::strerror(errno) + ")");
-    }
-    out << FileText(ToJson());
-    out.close();
-    if (!out) {
-      std::string reason = std::strerror(errno);
-      std::filesystem::remove(temporary, ignored);
-      throw UsageError(path + ": cannot write the preferences (" + reason + ")");
-    }
-  }
-  std::error_code error;
-  std::filesystem::rename(temporary, target, error);
-  if (error) {
-    std::filesystem::remove(temporary, ignored);
-    throw UsageError(path + ": cannot replace the preferences file (" + error.message() + ")");
+  try {
+    ReplaceFile(path, FileText(ToJson()));
+  } catch (const FileWriteError &error) {
+    throw UsageError(path + ": cannot write the preferences (" + error.what() + ")");
   }
 }
 

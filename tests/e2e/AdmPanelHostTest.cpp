@@ -67,7 +67,8 @@ TEST(AdmPanelHost, BadPanelCommandsStopTheScriptNamingTheLine) {
   };
   for (const Case &c :
        {Case{"panel choose Digits", "usage: panel choose CONTROL ENTRY"},
-        Case{"panel dock Tools left", "panel dock: CODE 'left' is not a whole number"},
+        Case{"panel dock Tools left", "panel dock: CODE: 'left' is not a whole number"},
+        Case{"panel place 1 2 3 99999999999", "panel place: HEIGHT: 99999999999 is out of range"},
         Case{"panel place 1 2 -3 4", "panel place: WIDTH and HEIGHT cannot be negative"}}) {
     zvtest::HostRun run = RunHost(std::string("dump panel\n") + c.line + "\n");
     EXPECT_EQ(run.status, 2) << c.line;

@@ -35,7 +35,7 @@ std::string ReadAll(const std::string &path) {
   return text.str();
 }
 
-HostRun Execute(const std::vector<std::string> &args) {
+HostRun Execute(const std::vector<std::string> &args, const std::string &input = "") {
   const TempFolder streams;
   const std::string outPath = streams.PathOf("stdout.txt");
   const std::string errPath = streams.PathOf("stderr.txt");
@@ -44,7 +44,7 @@ HostRun Execute(const std::vector<std::string> &args) {
   if (!runner.empty()) command += runner + " ";
   command += Quote(Setting("ZARVEL_HOST_EXE", ZARVEL_HOST_EXE));
   for (const std::string &arg : args) command += " " + Quote(arg);
-  command += " < " + Quote(streams.Write("stdin.txt", "")) + " > " + Quote(outPath) + " 2> " +
+  command += " < " + Quote(streams.Write("stdin.txt", input)) + " > " + Quote(outPath) + " 2> " +
              Quote(errPath);
   int raw = std::system(command.c_str());
   HostRun run;
@@ -94,6 +94,12 @@ HostRun RunHostOnFile(const std::string &scriptFile, const std::vector<std::stri
 
 HostRun RunHostRaw(const std::vector<std::string> &args) {
   return Execute(args);
+}
+
+HostRun RunHostOnInput(const std::string &input, const std::vector<std::string> &args) {
+  std::vector<std::string> all = {"--json", "--plugin", ModuleInUse()};
+  all.insert(all.end(), args.begin(), args.end());
+  return Execute(all, input);
 }
 
 }  // namespace zvtest

@@ -4,6 +4,11 @@
 #include <filesystem>
 #include <iterator>
 #include <string>
+#include <vector>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 #include "host/engine/Documents.h"
 #include "support/HostHarness.h"
@@ -17,6 +22,15 @@ using zvtest::Json;
 std::string OneStory(const std::string &paragraphs) {
   return R"({"format": "zarvel-document/1", "stories": [{"paragraphs": [)" + paragraphs +
          R"(]}], "art": [{"kind": "text", "story": 0}]})";
+}
+
+// The files in `dir` and below that a save writes before it puts them in place.
+size_t LeftBehind(const std::filesystem::path &dir) {
+  size_t count = 0;
+  for (const auto &entry : std::filesystem::recursive_directory_iterator(dir)) {
+    count += entry.path().extension() == ".part";
+  }
+  return count;
 }
 
 class DocumentFileTest : public ::testing::Test {
@@ -236,6 +250,13 @@ TEST_F(DocumentFileTest, ABadFileIsRefusedNamingThePlaceAndTheOpenDocumentStays)
        "art[0].extra[0][0][0][0][0][0][0][0][0][0][0][0][0]: nesting deeper than 16 levels"},
       {paragraph(R"({"text": "abc", "runs": [{"length": 3, "diacXOffset": 3.4028236e38}]})"),
        "runs[0].diacXOffset: expected a number that fits a 32-bit float"},
+      // Too large for a double: the parser itself gives up on them.
+      {paragraph(R"({"text": "abc", "runs": [{"length": 3, "diacXOffset": 1e999}]})"),
+       "stories[0].paragraphs[0].runs[0].diacXOffset: number overflow parsing '1e999'"},
+      {paragraph(R"({"text": "abc", "runs": [{"length": )" + std::string(400, '7') + "}]}"),
+       "stories[0].paragraphs[0].runs[0].length: number overflow parsing '777"},
+      {document(story, frame + ", -1e400"), "art[1]: number overflow parsing '-1e400'"},
+      {"1e999", "number overflow parsing '1e999'"},
   };
   for (const Case &c : cases) {
     std::string path = temp_.Write("bad.json", c.text);
@@ -265,7 +286,68 @@ TEST_F(DocumentFileTest, FilesThatCannotBeReadOrWrittenAreRefusedAndNothingIsLos
   EXPECT_EQ(zvtest::ReadFileText(target), written);
   EXPECT_FALSE(std::filesystem::exists(dir / "no"));
   EXPECT_TRUE(Json::parse(written).is_object());
-  EXPECT_FALSE(std::filesystem::exists(target + ".part"));
+  EXPECT_EQ(LeftBehind(dir), 0u);
 }
+
+TEST_F(DocumentFileTest, SaveRefusesWhatIsNoRegularFileNamingTheReason) {
+  namespace fs = std::filesystem;
+  Open(OneStory(R"({"text": "abc"})"));
+  const zvtest::TempFolder temp;
+  const fs::path dir = temp.Path();
+  const std::string folder = (dir / "folder").string();
+  fs::create_directory(folder);
+  struct Case {
+    std::string file;
+    std::string reason;
+  };
+  std::vector<Case> cases = {
+      {"\"\"", "save: the file name is empty"},
+      {folder, "cannot save " + folder + ": it is a folder"},
+      {(dir / "no" / "such.json").string(), "cannot save " + (dir / "no" / "such.json").string() +
+                                                ": there is no folder " + (dir / "no").string()},
+  };
+#ifndef _WIN32
+  const std::string pipe = (dir / "pipe").string();
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  cases.push_back({pipe, "cannot save " + pipe + ": it is not a regular file"});
+  const std::string loop = (dir / "loop.json").string();
+  fs::create_symlink("loop.json", loop);
+  cases.push_back({loop, "cannot save " + loop + ": Too many levels of symbolic links"});
+#endif
+  for (const Case &c : cases) EXPECT_EQ(harness_.RunExpectingError("save " + c.file), c.reason);
+  EXPECT_TRUE(fs::is_directory(folder));
+#ifndef _WIN32
+  EXPECT_TRUE(fs::is_fifo(pipe));
+#endif
+  EXPECT_EQ(LeftBehind(dir), 0u);
+}
+
+#ifndef _WIN32
+TEST_F(DocumentFileTest, SaveWritesThroughLinksAndKeepsThePermissions) {
+  namespace fs = std::filesystem;
+  Open(OneStory(R"({"text": "abc"})"));
+  const zvtest::TempFolder temp;
+  const fs::path real = temp.Write("real.json", "old");
+  const fs::path dir = real.parent_path();
+  fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write);
+  fs::create_directory(dir / "links");
+  fs::create_symlink("../real.json", dir / "links" / "relative.json");
+  fs::create_symlink(dir / "links" / "relative.json", dir / "absolute.json");
+  fs::create_symlink("created.json", dir / "dangling.json");
+
+  harness_.Run("save " + (dir / "absolute.json").string());
+  harness_.Run("save " + (dir / "dangling.json").string());
+
+  const std::string saved = zvtest::ReadFileText(real.string());
+  EXPECT_TRUE(Json::parse(saved).is_object()) << saved;
+  EXPECT_EQ(fs::status(real).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(fs::read_symlink(dir / "links" / "relative.json"), "../real.json");
+  EXPECT_EQ(fs::read_symlink(dir / "absolute.json"), dir / "links" / "relative.json");
+  EXPECT_EQ(fs::read_symlink(dir / "dangling.json"), "created.json");
+  EXPECT_EQ(zvtest::ReadFileText((dir / "created.json").string()), saved);
+  EXPECT_EQ(LeftBehind(dir), 0u);
+}
+#endif
 
 }  // namespace

@@ -87,6 +87,8 @@ TEST(PrefFile, ADamagedFileIsRefusedNamingThePlace) {
       {R"({"P": {"k": 2147483648}})",
        "P.k: expected a whole number from -2147483648 to 2147483647"},
       {R"({"P": {"k": 1.5}})", "P.k: expected a whole number from -2147483648 to 2147483647"},
+      {R"({"P": {"k": 1e999}})", "P.k: number overflow parsing '1e999'"},
+      {R"({"P": {"k": 1, "p": [1, -1e999]}})", "P.p: number overflow parsing '-1e999'"},
       {R"({"P": {"k": null}})",
        "P.k: expected a whole number, true or false, a string or [horizontal, vertical]"},
       {R"({"P": {"k": {"h": 1}}})",
@@ -121,9 +123,8 @@ TEST(PrefFile, AFileThatCannotBeReadIsAnError) {
 TEST(PrefFile, AFailedWriteLeavesTheOldFileWhole) {
   const std::string old = R"({"P": {"k": 1}})";
   const zvtest::TempFolder temp;
-  const std::string prefs = temp.Write("prefs.json", old);
-  // A directory where the new file would go makes the write fail.
-  std::filesystem::create_directory(prefs + ".tmp");
+  // A name so long that the new file beside it cannot have a name makes the write fail.
+  const std::string prefs = temp.Write(std::string(250, 'p'), old);
   HostHarness harness(WithPrefs(prefs));
   harness.Run("panel place 1 2 3 4");
   try {
