@@ -10,6 +10,25 @@ BaseADMDialog *ObjectOf(ADMDialogRef dialog) {
   return static_cast<BaseADMDialog *>(Require(gADMDialogSuite).GetUserData(dialog));
 }
 
+// The object whose dialog the dialog manager is making: its init procedure runs before the
+// suite call that makes it returns, and binds the dialog to this object without asking the
+// dialog manager for the user data (a failure there would leave the dialog with none of the
+// object's procedures, its destroy procedure among them).
+BaseADMDialog *gBeingMade = nullptr;
+
+// Marks an object as the one being made for the length of a suite call, or until its init
+// procedure takes it.
+class Making {
+ public:
+  explicit Making(BaseADMDialog *object) : outer_(gBeingMade) { gBeingMade = object; }
+  ~Making() { gBeingMade = outer_; }
+  Making(const Making &) = delete;
+  Making &operator=(const Making &) = delete;
+
+ private:
+  BaseADMDialog *outer_;
+};
+
 }  // namespace
 
 HostErr BaseADMDialog::Init() {
@@ -50,6 +69,7 @@ BaseADMDialog::~BaseADMDialog() {
 
 ADMDialogRef BaseADMDialog::Create(HostPluginRef plugin, const char *name, int32_t dialogID,
                                    int32_t style, int32_t options) {
+  Making making(this);
   dialog = Require(gADMDialogSuite)
                .Create(plugin, name, dialogID, style, InitProc, static_cast<BaseADMDialog *>(this),
                        options);
@@ -60,6 +80,7 @@ int32_t BaseADMDialog::Modal(HostPluginRef plugin, const char *name, int32_t dia
                              int32_t style, int32_t options) {
   const ADMDialogSuite10 &dialogs = Require(gADMDialogSuite);
   isModal = 1;
+  Making making(this);
   return dialogs.Modal(plugin, name, dialogID, style, InitProc, static_cast<BaseADMDialog *>(this),
                        options);
 }
@@ -68,13 +89,16 @@ int32_t BaseADMDialog::PopupModal(HostPluginRef plugin, const char *name, int32_
                                   int32_t options) {
   const ADMDialogSuite10 &dialogs = Require(gADMDialogSuite);
   isModal = 1;
+  Making making(this);
   return dialogs.PopupModal(plugin, name, dialogID, InitProc, static_cast<BaseADMDialog *>(this),
                             options);
 }
 
 HostErr ZV_API BaseADMDialog::InitProc(ADMDialogRef dialog) {
   return CodeOf([dialog]() -> HostErr {
-    BaseADMDialog *object = ObjectOf(dialog);
+    // The object being made is taken once: a later init procedure is another dialog's.
+    BaseADMDialog *object = gBeingMade != nullptr ? gBeingMade : ObjectOf(dialog);
+    gBeingMade = nullptr;
     if (object == nullptr) return kHostBadParameterErr;
     // Init needs the dialog while the dialog manager is still creating it.
     object->dialog = dialog;

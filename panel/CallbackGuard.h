@@ -4,13 +4,16 @@
 #pragma once
 
 #include "plugin/ExceptionCode.h"
+#include "plugin/HostSuites.h"
 
 namespace panel {
 
-// Runs the body; an exception ends it quietly.
+// Runs the body; an exception ends it quietly. The dialog manager may call a procedure after
+// a reload before any message has come: the suites are acquired again first.
 template <class Body>
 void Guarded(Body &&body) noexcept {
   try {
+    AcquireHostSuitesAfterReload();
     body();
   } catch (...) {
   }

@@ -1,8 +1,11 @@
 #include "panel/ZarvelNonModalDialog.h"
 
+#include <new>
+
 #include "panel/CallbackGuard.h"
 #include "panel/PanelControls.h"
 #include "plugin/HostSuites.h"
+#include "plugin/PluginGlobals.h"
 #include "plugin/Trace.h"
 
 namespace {
@@ -38,7 +41,23 @@ ZarvelNonModalDialog::ZarvelNonModalDialog(HostPluginRef plugin) {
   Create(plugin, panel::kPanelName, panel::kPanelDialogID, panel::kPanelDialogStyle, 0);
 }
 
+ZarvelNonModalDialog::ZarvelNonModalDialog(Resumed, ADMDialogRef bound) {
+  dialog = bound;
+}
+
 ZarvelNonModalDialog::~ZarvelNonModalDialog() = default;
+
+ADMDialogRef ZarvelNonModalDialog::Suspend(ZarvelNonModalDialog *panel) {
+  const ADMDialogRef bound = panel->dialog;
+  // Let go first: the destructor then leaves the dialog alone.
+  panel->dialog = nullptr;
+  panel->~ZarvelNonModalDialog();
+  return bound;
+}
+
+ZarvelNonModalDialog *ZarvelNonModalDialog::Resume(void *storage, ADMDialogRef dialog) {
+  return new (storage) ZarvelNonModalDialog(Resumed{}, dialog);
+}
 
 HostErr ZarvelNonModalDialog::Init() {
   Trace("ZarvelNonModalDialog::Init: Start");
@@ -111,13 +130,15 @@ void ZarvelNonModalDialog::SetPopupList(const panel::ListControl &control,
 }
 
 void ZV_API ZarvelNonModalDialog::DlgDestroyProc(ADMDialogRef dialog) {
+  // The panel object outlives its dialog: it lets go of the dialog first, before any host
+  // call that could fail, so that nothing calls through the reference once the dialog is
+  // gone (notifications arriving later find no dialog and leave the panel alone, and the
+  // object's destructor has nothing to destroy). The record is the object's holder: finding
+  // it needs no suite, where the dialog's user data would.
+  ZarvelNonModalDialog *const object = gGlobals != nullptr ? gGlobals->panel : nullptr;
+  if (object != nullptr && object->dialog == dialog) object->dialog = nullptr;
   panel::Guarded([dialog] {
     Trace("ZarvelNonModalDialog::DlgDestroyProc: Start");
-    // The panel object outlives its dialog: it lets go of the dialog now, so that
-    // notifications arriving later find no dialog and leave the panel alone.
-    auto *base = static_cast<BaseADMDialog *>(Require(gADMDialogSuite).GetUserData(dialog));
-    auto *panel = static_cast<ZarvelNonModalDialog *>(base);
-    if (panel != nullptr && panel->dialog == dialog) panel->dialog = nullptr;
     StorePlacement(dialog);
     Trace("ZarvelNonModalDialog::DlgDestroyProc : End");
   });

@@ -24,6 +24,14 @@ class ZarvelNonModalDialog : public BaseADMDialog {
 
   HostErr Init() override;
 
+  // Before the module is unloaded: the object ends, leaving its dialog and its storage as
+  // they are (the dialog's user data still names the storage), and makes no host call.
+  // Returns the dialog, or null when it had none.
+  static ADMDialogRef Suspend(ZarvelNonModalDialog *panel);
+  // After the module is loaded again, wherever it was placed: a new object in the storage of
+  // the suspended one takes its dialog back. Makes no host call.
+  static ZarvelNonModalDialog *Resume(void *storage, ADMDialogRef dialog);
+
   // Set each control again from the selected text; each returns 0 unless said otherwise.
   HostErr ResetComposerMenuItem();
   HostErr ResetCharacterDirectionMenuItem();
@@ -46,6 +54,10 @@ class ZarvelNonModalDialog : public BaseADMDialog {
   static int32_t GetPopupSelection(ADMItemRef item);
 
  private:
+  struct Resumed {};
+  // An object bound to a dialog that exists already.
+  ZarvelNonModalDialog(Resumed, ADMDialogRef bound);
+
   // The panel's item with that id; a missing item is a fault of the dialog resource.
   ADMItemRef Item(int32_t itemID) const;
   // Refills a list control from its menu resource, then chooses `entry` when there is one.

@@ -2,6 +2,7 @@
 // across an unload and taken back at reload, freed at shut-down.
 #pragma once
 
+#include "ADMTypes.h"
 #include "HostTypes.h"
 
 class ZarvelNonModalDialog;
@@ -14,8 +15,13 @@ struct PluginGlobals {
   AINotifierHandle documentNewNotifier;
   AINotifierHandle documentOpenedNotifier;
   AINotifierHandle documentClosedNotifier;
-  ZarvelNonModalDialog *panel;  // created at start-up, never deleted
+  ZarvelNonModalDialog *panel;  // created at start-up, deleted at shut-down; null while unloaded
   HostPluginRef pluginRef;
+  // While the module is unloaded: the panel object's storage, which the panel's dialog still
+  // names as its user data, and that dialog. The object itself ends at the unload (its table
+  // of virtual functions goes with the module's image) and is made again there at the reload.
+  void *suspendedPanel;
+  ADMDialogRef suspendedPanelDialog;
 };
 
 extern PluginGlobals *gGlobals;

@@ -43,6 +43,14 @@ HostErr ShutdownPlugin(SPMessageData *message) {
 }
 
 HostErr UnloadPlugin(SPMessageData *message) {
+  // The system loader may place the module elsewhere when it comes back: nothing that the
+  // record keeps may point into the module's image. The panel object does (its table of
+  // virtual functions): it ends now and is made again at the reload, in the same storage.
+  if (gGlobals != nullptr && gGlobals->panel != nullptr) {
+    gGlobals->suspendedPanel = gGlobals->panel;
+    gGlobals->suspendedPanelDialog = ZarvelNonModalDialog::Suspend(gGlobals->panel);
+    gGlobals->panel = nullptr;
+  }
   message->globals = gGlobals;
   ReleaseHostSuites(message->basic);
   return kHostNoErr;
@@ -51,6 +59,12 @@ HostErr UnloadPlugin(SPMessageData *message) {
 HostErr ReloadPlugin(SPMessageData *message) {
   gGlobals = static_cast<PluginGlobals *>(message->globals);
   gSuiteAcquireCount = 0;
+  if (gGlobals != nullptr && gGlobals->suspendedPanel != nullptr) {
+    gGlobals->panel =
+        ZarvelNonModalDialog::Resume(gGlobals->suspendedPanel, gGlobals->suspendedPanelDialog);
+    gGlobals->suspendedPanel = nullptr;
+    gGlobals->suspendedPanelDialog = nullptr;
+  }
   return kHostNoErr;
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ADMTypes.h"
+#include "host/core/ModuleProc.h"
 
 namespace zvhost {
 
@@ -71,8 +72,9 @@ struct Item {
   double value = 0;
   std::optional<int32_t> pictureID;
   std::string pictureName;
-  ADMItemNotifyProc notify = nullptr;
-  ADMItemTrackProc track = nullptr;
+  // The module's procedures, kept as places in its image (host/core/ModuleProc.h).
+  ModuleProc<ADMItemNotifyProc> notify;
+  ModuleProc<ADMItemTrackProc> track;
   std::unique_ptr<List> list;  // popup lists, spin-edit popups and the panel menu
 };
 
@@ -87,10 +89,11 @@ struct Dialog {
   HostRect bounds{};  // screen pixels
   bool visible = false;
   ADMUserData userData = nullptr;
-  ADMDialogDrawProc draw = nullptr;
-  ADMDialogTrackProc track = nullptr;
-  ADMDialogNotifyProc notify = nullptr;
-  ADMDialogDestroyProc destroy = nullptr;
+  // The module's procedures, kept as places in its image (host/core/ModuleProc.h).
+  ModuleProc<ADMDialogDrawProc> draw;
+  ModuleProc<ADMDialogTrackProc> track;
+  ModuleProc<ADMDialogNotifyProc> notify;
+  ModuleProc<ADMDialogDestroyProc> destroy;
   std::string groupName;  // "" while the dialog floats alone
   int32_t positionCode = 0;
   std::vector<std::unique_ptr<Item>> items;  // in template order; -5 last when present

@@ -168,7 +168,9 @@ void DialogManager::Destroy(Dialog &dialog) {
   Busy busy(*this);
   // Set first: a destroy procedure that asks for the destruction again is not obeyed twice.
   dialog.destroyed = true;
-  if (ADMDialogDestroyProc destroy = dialog.destroy) {
+  if (dialog.destroy) {
+    // Found where the module is now; called only while it is loaded.
+    ADMDialogDestroyProc destroy = dialog.destroy.Get();
     CallModule("dialog destroy procedure", [&] { destroy(dialog.ref); });
   }
   Retire(dialog);
@@ -264,7 +266,8 @@ void DialogManager::DefaultNotify(Item &item, const Notifier &notifier, ADMNotif
     EndModal(dialog, item.id);
   }
   // What the item does not handle goes on to its dialog.
-  if (ADMDialogNotifyProc notify = dialog.notify) {
+  if (dialog.notify) {
+    ADMDialogNotifyProc notify = dialog.notify.Get();
     CallModule("dialog notify procedure", [&] { notify(dialog.ref, ref); });
   }
 }
@@ -279,7 +282,8 @@ bool DialogManager::Track(Item &item) {
                   false};
   ADMTrackerRef ref = handles_.Add(&tracker);
   bool taken = false;
-  if (ADMItemTrackProc track = item.track) {
+  if (item.track) {
+    ADMItemTrackProc track = item.track.Get();
     CallModule("item track procedure", [&] { taken = track(item.ref, ref) != 0; });
   } else {
     taken = DefaultTrack(item, tracker);
@@ -291,7 +295,8 @@ bool DialogManager::Track(Item &item) {
 void DialogManager::Notify(Item &item, const char *type) {
   Notifier notifier{type, &item, item.dialog};
   ADMNotifierRef ref = handles_.Add(&notifier);
-  if (ADMItemNotifyProc notify = item.notify) {
+  if (item.notify) {
+    ADMItemNotifyProc notify = item.notify.Get();
     CallModule("item notify procedure", [&] { notify(item.ref, ref); });
   } else {
     DefaultNotify(item, notifier, ref);
@@ -300,8 +305,8 @@ void DialogManager::Notify(Item &item, const char *type) {
 }
 
 void DialogManager::NotifyDialog(Dialog &dialog, const char *type) {
-  ADMDialogNotifyProc notify = dialog.notify;
-  if (notify == nullptr) return;
+  if (!dialog.notify) return;
+  ADMDialogNotifyProc notify = dialog.notify.Get();
   Notifier notifier{type, nullptr, &dialog};
   ADMNotifierRef ref = handles_.Add(&notifier);
   CallModule("dialog notify procedure", [&] { notify(dialog.ref, ref); });
@@ -309,8 +314,8 @@ void DialogManager::NotifyDialog(Dialog &dialog, const char *type) {
 }
 
 void DialogManager::Draw(Dialog &dialog) {
-  ADMDialogDrawProc draw = dialog.draw;
-  if (draw == nullptr) return;
+  if (!dialog.draw) return;
+  ADMDialogDrawProc draw = dialog.draw.Get();
   Drawer drawer{&dialog};
   ADMDrawerRef ref = handles_.Add(&drawer);
   CallModule("dialog draw procedure", [&] { draw(dialog.ref, ref); });

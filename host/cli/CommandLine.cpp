@@ -48,6 +48,8 @@ CommandLine ParseCommandLine(int argc, const char *const *argv) {
       line.options.failures.push_back(value(arg));
     } else if (arg == "--strict") {
       line.options.strict = true;
+    } else if (arg == "--reload-elsewhere") {
+      line.options.reloadElsewhere = true;
     } else if (arg != "-" && !arg.empty() && arg[0] == '-') {
       throw UsageError("unknown option '" + arg + "' (zarvel-host --help lists the options)");
     } else if (line.script.empty()) {
@@ -78,6 +80,8 @@ Options:
                                 the next COUNT calls (default 1, 0 = every call) of the
                                 operation fail with CODE (decimal or four characters)
   --strict                      handle misuse and leaks at exit make the exit status 4
+  --reload-elsewhere            while the module is unloaded its addresses are held, so
+                                that the system loader places it elsewhere at the reload
 
 Exit status: 0 done; 2 bad usage or a script error; 3 the module could not be loaded;
 4 strict-mode findings.

@@ -120,6 +120,26 @@ void Host::Execute(const std::string &line) {
   command->run(args);
 }
 
+void Host::UnloadModule() {
+  plugin->Unload(options.reloadElsewhere);
+}
+
+void Host::ReloadModule() {
+  const bool held = plugin->PlaceHeld();
+  plugin->Reload();
+  if (!options.reloadElsewhere) return;
+  std::string text;
+  if (!held) {
+    text = std::string("the module's old addresses could not be held; it came back at ") +
+           (plugin->Moved() ? "another address" : "the same address");
+  } else if (plugin->Moved()) {
+    text = "the module came back at another address (its old one was held)";
+  } else {
+    text = "the module came back at the address it had, though that was held";
+  }
+  output.Emit({{"kind", "note"}, {"text", text}});
+}
+
 void Host::Refuse(const std::string &reason) {
   output.Emit({{"kind", "refused"}, {"reason", reason}});
 }
@@ -127,6 +147,9 @@ void Host::Refuse(const std::string &reason) {
 int Host::Finish() {
   if (finished_) return kExitDone;
   finished_ = true;
+  // The module's globals record and whatever it holds are the module's to free: an unloaded
+  // module comes back to hear "Shutdown".
+  if (plugin && !plugin->Loaded()) ReloadModule();
   if (plugin && plugin->Loaded()) {
     dialogs->DestroyAll();
     plugin->Send(kSPInterfaceCaller, kSPInterfaceShutdownSelector);

@@ -27,6 +27,9 @@ class Preferences;
 struct HostOptions {
   bool json = false;
   bool strict = false;
+  // While the module is unloaded the host holds the addresses it had, so that each reload
+  // places it elsewhere; each reload says where it came back.
+  bool reloadElsewhere = false;
   std::string pluginPath;
   std::string prefsPath;
   std::vector<std::string> missingSuites;  // "NAME:VERSION"
@@ -55,11 +58,18 @@ class Host {
   // Runs one script line; throws UsageError for a bad one.
   void Execute(const std::string &line);
   // Destroys the floating dialogs, sends "Shutdown" and "Unload", unloads the module,
-  // writes the preferences, checks for leaks; returns the exit status.
+  // writes the preferences, checks for leaks; returns the exit status. A module that is
+  // unloaded at the end is loaded again ("Reload") to be shut down, as a real host does when
+  // it quits. Throws HostExit when it cannot be loaded again.
   int Finish();
 
   // A user action that a real host would not carry out: said so, nothing sent.
   void Refuse(const std::string &reason);
+  // Unloads the module ("Unload"), holding its addresses with --reload-elsewhere.
+  void UnloadModule();
+  // Loads the unloaded module again ("Reload"); with --reload-elsewhere a note says whether it
+  // came back elsewhere. Throws HostExit when it cannot be loaded.
+  void ReloadModule();
 
   HostOptions options;
   Output output;

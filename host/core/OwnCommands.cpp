@@ -53,7 +53,7 @@ void Host::RegisterOwnCommands() {
                 [this](const std::vector<std::string> &args) {
                   NoArguments(args, "unload");
                   if (!plugin->Loaded()) return Refuse("the module is unloaded already");
-                  plugin->Unload();
+                  UnloadModule();
                 }});
   commands.Add({{"reload"},
                 "reload",
@@ -61,7 +61,7 @@ void Host::RegisterOwnCommands() {
                 [this](const std::vector<std::string> &args) {
                   NoArguments(args, "reload");
                   if (plugin->Loaded()) return Refuse("the module is loaded");
-                  plugin->Reload();
+                  ReloadModule();
                 }});
   commands.Add({{"fail"},
                 "fail \"SUITE/OPERATION:CODE[:COUNT]\"",

@@ -14,7 +14,7 @@ PluginConnection::PluginConnection(std::unique_ptr<LoadedModule> module)
     : record_(std::make_unique<Record>(Record{module->Path()})),
       module_(std::move(module)),
       reopen_(module_->Reopener()),
-      lastEntry_(module_->EntryPoint()) {}
+      image_(module_->Image()) {}
 
 PluginConnection::~PluginConnection() = default;
 
@@ -62,23 +62,35 @@ HostErr PluginConnection::SendNotify(AINotifierHandle notifier, const char *type
   return Deliver(kCallerAINotifier, kSelectorAINotify, message.d);
 }
 
-void PluginConnection::Unload() {
+ModulePlace PluginConnection::PlaceOf(uintptr_t address) const {
+  if (address == 0) return {};
+  if (Loaded() && image_.Contains(address)) return {address - image_.start, true};
+  return {address, false};
+}
+
+uintptr_t PluginConnection::AddressOf(const ModulePlace &place) const {
+  if (!place.inImage) return place.value;
+  return Loaded() ? image_.start + place.value : 0;
+}
+
+void PluginConnection::Unload(bool holdPlace) {
   Send(kSPAccessCaller, kSPAccessUnloadSelector);
   module_.reset();
+  if (holdPlace) hold_ = HoldAddresses(image_);
 }
 
 void PluginConnection::Reload() {
+  const ModuleImage before = image_;
   try {
     module_ = reopen_();
   } catch (const ModuleError &error) {
+    hold_.reset();
     throw HostExit{kExitModule, error.what()};
   }
-  if (module_->EntryPoint() != lastEntry_) {
-    module_.reset();
-    throw HostExit{kExitModule,
-                   "the module came back at another address: the procedures it registered "
-                   "(dialog and item callbacks) no longer exist, so the host cannot go on"};
-  }
+  // The old addresses are free again once the module has a place of its own.
+  hold_.reset();
+  image_ = module_->Image();
+  moved_ = image_.start != before.start;
   Send(kSPAccessCaller, kSPAccessReloadSelector);
 }
 

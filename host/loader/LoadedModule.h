@@ -1,6 +1,8 @@
 // A plug-in module as the host holds it: its entry point and its resources.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -19,6 +21,17 @@ class ModuleError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// Where a loaded module's image lies in memory: from `start`, `size` bytes. Empty for a
+// module that is not an image of its own (one linked into the program).
+struct ModuleImage {
+  uintptr_t start = 0;
+  size_t size = 0;
+
+  bool Contains(uintptr_t address) const {
+    return size != 0 && address >= start && address - start < size;
+  }
+};
+
 class LoadedModule {
  public:
   virtual ~LoadedModule() = default;
@@ -27,9 +40,22 @@ class LoadedModule {
   virtual const ResourceSource &Resources() const = 0;
   virtual const PropertyList &Properties() const = 0;
   virtual const std::string &Path() const = 0;
+  // Where the system loader placed the module; empty unless it is an image of its own.
+  virtual ModuleImage Image() const { return {}; }
   // Loads the same module again after this one is gone (the host's reload).
   virtual std::function<std::unique_ptr<LoadedModule>()> Reopener() const = 0;
 };
+
+// Addresses kept unusable while the object lives (reserved, with no access), so that a
+// module loaded meanwhile must be placed elsewhere.
+class AddressHold {
+ public:
+  virtual ~AddressHold() = default;
+};
+
+// Holds the addresses of an image that is no longer loaded; null when they cannot be had
+// (something is there already, or the system refuses).
+std::unique_ptr<AddressHold> HoldAddresses(const ModuleImage &image);
 
 // Loads a module file as the platform's loader does, after finding and checking its
 // property list and the entry point it names. Throws ModuleError.

@@ -95,6 +95,26 @@ class Win32ResourceSource final : public ResourceSource {
   HMODULE module_;
 };
 
+// The image that the loader mapped at a module's handle: its headers say how large it is.
+ModuleImage ImageOf(HMODULE module) {
+  const auto start = reinterpret_cast<uintptr_t>(module);
+  const auto *dos = reinterpret_cast<const IMAGE_DOS_HEADER *>(start);
+  if (dos->e_magic != IMAGE_DOS_SIGNATURE) return {};
+  const auto *nt = reinterpret_cast<const IMAGE_NT_HEADERS *>(start + dos->e_lfanew);
+  if (nt->Signature != IMAGE_NT_SIGNATURE) return {};
+  return ModuleImage{start, nt->OptionalHeader.SizeOfImage};
+}
+
+// Address space reserved with no access at the image's addresses.
+class ReservedHold final : public AddressHold {
+ public:
+  explicit ReservedHold(void *start) : start_(start) {}
+  ~ReservedHold() override { VirtualFree(start_, 0, MEM_RELEASE); }
+
+ private:
+  void *start_;
+};
+
 // A module loaded with LoadLibrary.
 class DllModule final : public LoadedModule {
  public:
@@ -103,13 +123,15 @@ class DllModule final : public LoadedModule {
         module_(module),
         resources_(module),
         properties_(std::move(properties)),
-        entry_(entry) {}
+        entry_(entry),
+        image_(ImageOf(module)) {}
   ~DllModule() override { FreeLibrary(module_); }
 
   PluginMainProc EntryPoint() const override { return entry_; }
   const ResourceSource &Resources() const override { return resources_; }
   const PropertyList &Properties() const override { return properties_; }
   const std::string &Path() const override { return path_; }
+  ModuleImage Image() const override { return image_; }
   std::function<std::unique_ptr<LoadedModule>()> Reopener() const override {
     return [path = path_] { return OpenModule(path); };
   }
@@ -120,9 +142,22 @@ class DllModule final : public LoadedModule {
   Win32ResourceSource resources_;
   PropertyList properties_;
   PluginMainProc entry_;
+  ModuleImage image_;
 };
 
 }  // namespace
+
+std::unique_ptr<AddressHold> HoldAddresses(const ModuleImage &image) {
+  if (image.size == 0) return nullptr;
+  void *wanted = reinterpret_cast<void *>(image.start);
+  void *held = VirtualAlloc(wanted, image.size, MEM_RESERVE, PAGE_NOACCESS);
+  if (held == nullptr) return nullptr;
+  if (held != wanted) {
+    VirtualFree(held, 0, MEM_RELEASE);
+    return nullptr;
+  }
+  return std::make_unique<ReservedHold>(held);
+}
 
 std::unique_ptr<LoadedModule> OpenModule(const std::string &path) {
   // The property list is checked before any of the module's code runs, as a host scanning

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "FrameHostTest.h"
+#include "host/adm/DialogManager.h"
 #include "host/core/Host.h"
 #include "host/core/PluginConnection.h"
 #include "panel/ZarvelNonModalDialog.h"
@@ -171,6 +172,36 @@ TEST(FrameLifecycle, ReloadTakesTheSameRecordBackAndServesMenusAgain) {
   const std::vector<Json> notified = OfKind(host->Take(), "message");
   ASSERT_EQ(notified.size(), 2u) << "document new, then the selection change";
   for (const Json &message : notified) EXPECT_EQ(message["result"], kHostNoErr);
+}
+
+TEST(FrameLifecycle, TheRecordKeepsNothingOfTheModulesImageWhileItIsUnloaded) {
+  auto host = StartHost();
+  ZarvelNonModalDialog *const panel = gGlobals->panel;
+  const ADMDialogRef dialog = panel->GetDialogRef();
+  ASSERT_NE(dialog, nullptr);
+  host->Run("unload");
+  // The panel object has ended (its virtual functions were the module's); its storage and
+  // dialog wait for the reload.
+  EXPECT_EQ(gGlobals->panel, nullptr);
+  EXPECT_EQ(gGlobals->suspendedPanel, static_cast<void *>(panel));
+  EXPECT_EQ(gGlobals->suspendedPanelDialog, dialog);
+  host->Run("reload");
+  EXPECT_EQ(gGlobals->panel, panel) << "made again where the dialog's user data points";
+  EXPECT_EQ(gGlobals->panel->GetDialogRef(), dialog);
+  EXPECT_EQ(gGlobals->suspendedPanel, nullptr);
+  EXPECT_EQ(gGlobals->suspendedPanelDialog, nullptr);
+}
+
+TEST(FrameLifecycle, ThePanelsDestroyProcedureLetsGoOfItsDialogBeforeAnyMessageAfterAReload) {
+  zvhost::HostOptions options;
+  options.strict = true;
+  zvtest::HostHarness host(options);
+  host.Run({"unload", "reload"});
+  ASSERT_EQ(gSuiteAcquireCount, 0);
+  host.host().dialogs->DestroyAll();
+  EXPECT_EQ(gGlobals->panel->GetDialogRef(), nullptr);
+  EXPECT_EQ(host.Finish(), 0) << "nothing is called through the destroyed dialog";
+  EXPECT_TRUE(host.host().findings.All().empty());
 }
 
 TEST(FrameLifecycle, CodeCalledOutsideAMessageCanAcquireTheSuitesAfterAReload) {
