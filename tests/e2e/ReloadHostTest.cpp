@@ -13,6 +13,7 @@
 
 #include "support/HostHarness.h"
 #include "support/HostProcess.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -65,7 +66,8 @@ std::vector<std::string> Selectors(const zvtest::HostRun &run) {
 // and OK procedures, the panel's draw and item procedures), and the panel still writes the
 // document at the end.
 void RunHundredRounds(const std::vector<std::string> &args, bool alwaysElsewhere) {
-  const std::string document = zvtest::WriteTempFile("document.json", kDocument);
+  const zvtest::TempFolder temp;
+  const std::string document = temp.Write("document.json", kDocument);
   std::string script = "open " + document +
                        "\n"
                        "menu \"Window Utilities/Zarvel/Zarvel\"\n"
@@ -77,7 +79,7 @@ void RunHundredRounds(const std::vector<std::string> &args, bool alwaysElsewhere
       script += std::string("panel choose Digits ") + (round % 20 == 9 ? "Farsi" : "Arabic") + "\n";
     }
   }
-  script += "dump panel\nsnapshot " + zvtest::WriteTempFile("panel.svg", "") + "\n";
+  script += "dump panel\nsnapshot " + temp.PathOf("panel.svg") + "\n";
   const zvtest::HostRun run = zvtest::RunHost(script, args);
 
   ASSERT_EQ(run.status, 0) << Findings(run) << run.errors;
@@ -135,8 +137,9 @@ TEST(ReloadHost, UnloadAndReloadAsAWholeScriptFindNothingUnderStrict) {
 }
 
 TEST(ReloadHost, AScriptThatEndsWithTheModuleUnloadedIsShutDownAndLeavesNothing) {
-  const std::string document = zvtest::WriteTempFile("document.json", kDocument);
-  const std::string prefs = zvtest::WriteTempFile("prefs.json", "{}");
+  const zvtest::TempFolder temp;
+  const std::string document = temp.Write("document.json", kDocument);
+  const std::string prefs = temp.Write("prefs.json", "{}");
   for (const std::vector<std::string> &args :
        {std::vector<std::string>{"--strict", "--prefs", prefs},
         std::vector<std::string>{"--strict", "--prefs", prefs, "--reload-elsewhere"}}) {
@@ -174,15 +177,14 @@ TEST(ReloadHost, AnUnloadedModuleIsRefusedWhatNeedsIt) {
                                                "the module is unloaded", "the module is loaded"}));
 }
 
-// The tour, run from a folder of its own: its examples and an out/ folder for its pictures.
-std::string TourScript() {
+// The tour with its examples read from the sources and its pictures drawn into `out`.
+std::string TourScript(const zvtest::TempFolder &out) {
   const std::string source = std::string(ZARVEL_SOURCE_DIR) + "/examples/";
-  const std::string picture = zvtest::WriteTempFile("tour.svg", "");
-  const std::string out = picture.substr(0, picture.rfind('/') + 1);
+  const std::string outFolder = out.PathOf("");
   std::string script = zvtest::ReadFileText(source + "tour.zvs");
   EXPECT_FALSE(script.empty());
   for (const auto &[from, to] : {std::pair<std::string, std::string>{"examples/", source},
-                                 std::pair<std::string, std::string>{"out/", out}}) {
+                                 std::pair<std::string, std::string>{"out/", outFolder}}) {
     for (size_t at = script.find(from); at != std::string::npos;
          at = script.find(from, at + to.size())) {
       script.replace(at, from.size(), to);
@@ -192,7 +194,8 @@ std::string TourScript() {
 }
 
 TEST(ReloadHost, TheTourWithTheDialogsUserDataFailingMisusesNoDialog) {
-  const std::string script = TourScript();
+  const zvtest::TempFolder out;
+  const std::string script = TourScript(out);
   for (const char *failure :
        {"ADM Dialog Suite/GetUserData:-108", "ADM Dialog Suite/GetUserData:-108:0"}) {
     SCOPED_TRACE(failure);
@@ -204,7 +207,8 @@ TEST(ReloadHost, TheTourWithTheDialogsUserDataFailingMisusesNoDialog) {
 }
 
 TEST(ReloadHost, TheTourWithAReloadAtEveryStepPrintsWhatItPrintsWithout) {
-  const std::string script = TourScript();
+  const zvtest::TempFolder out;
+  const std::string script = TourScript(out);
   std::string reloading;
   for (size_t start = 0; start < script.size();) {
     const size_t end = script.find('\n', start);
