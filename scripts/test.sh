@@ -53,6 +53,9 @@ tally+=("$package: built, unpacked and compared with its sources")
 if why_not=$(scripts/runs-32bit-programs.sh); then
   # The unit tests as a Windows program and the end-to-end tests driving zarvel-host.exe.
   export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  # Wine maps file names through the locale: without a UTF-8 one (a fresh root sets none) the
+  # Persian file names the tests use cannot be written.
+  export LC_ALL=C.UTF-8
   echo "=== the Windows programs, under Wine"
   ctest --test-dir build-win32 --output-on-failure
   ZARVEL_HOST_RUNNER=wine ZARVEL_HOST_EXE="$win32/zarvel-host.exe" \
