@@ -11,17 +11,13 @@
 #include "support/HostHarness.h"
 #include "support/HostProcess.h"
 #include "support/TempFolder.h"
+#include "support/TwoRunDocument.h"
 
 namespace {
 
 using Json = nlohmann::ordered_json;
 
-const char *const kDocument = R"({
-  "format": "zarvel-document/1",
-  "stories": [{"paragraphs": [{"text": "abcdef",
-    "runs": [{"length": 3, "digitSet": 1}, {"length": 3, "digitSet": 2}]}]}],
-  "art": [{"kind": "text", "story": 0}]
-})";
+const char *const kDocument = zvtest::kTwoRunDocument;
 
 Json ReadJson(const std::string &path) {
   std::ifstream in(path);
