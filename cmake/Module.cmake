@@ -1,21 +1,31 @@
-# The module: every source of plugin/, text/, commands/ and panel/, built once as the
-# shared module Zarvel.aip and once more for in-process tests, where Trace feeds a sink.
-file(GLOB ZARVEL_MODULE_SOURCES CONFIGURE_DEPENDS
-     ${CMAKE_SOURCE_DIR}/plugin/*.cpp ${CMAKE_SOURCE_DIR}/text/*.cpp
-     ${CMAKE_SOURCE_DIR}/commands/*.cpp ${CMAKE_SOURCE_DIR}/panel/*.cpp)
+# The module: every source of its folders, compiled once. The trace facility is the one file
+# built twice: the shipped module discards its texts, the library the tests and benchmarks link
+# hands them to a sink.
+set(globs)
+foreach(folder IN LISTS ZARVEL_MODULE_FOLDERS)
+  list(APPEND globs ${CMAKE_SOURCE_DIR}/${folder}/*.cpp)
+endforeach()
+file(GLOB ZARVEL_MODULE_SOURCES CONFIGURE_DEPENDS ${globs})
+set(ZARVEL_TRACE_SOURCES ${ZARVEL_MODULE_SOURCES})
+list(FILTER ZARVEL_TRACE_SOURCES INCLUDE REGEX "/Trace\\.cpp$")
+list(FILTER ZARVEL_MODULE_SOURCES EXCLUDE REGEX "/Trace\\.cpp$")
 
-function(zarvel_module_objects name)
-  add_library(${name} OBJECT ${ZARVEL_MODULE_SOURCES})
-  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/sdk)
-  set_target_properties(${name} PROPERTIES CXX_VISIBILITY_PRESET hidden
-                                           VISIBILITY_INLINES_HIDDEN ON)
-  target_compile_definitions(${name} PUBLIC ${ARGN})
-endfunction()
+add_library(zarvel_module_objects OBJECT ${ZARVEL_MODULE_SOURCES})
+target_link_libraries(zarvel_module_objects PUBLIC zarvel_module_includes zarvel_build_options)
+set_target_properties(zarvel_module_objects PROPERTIES CXX_VISIBILITY_PRESET hidden
+                                                       VISIBILITY_INLINES_HIDDEN ON)
 
-zarvel_module_objects(zarvel_module_objects)
-zarvel_module_objects(zarvel_module_traced ZARVEL_TRACE_SINK=1)
+# The module as the tests and benchmarks link it in: the same objects, and a trace with a sink.
+add_library(zarvel_trace_sink OBJECT ${ZARVEL_TRACE_SOURCES})
+target_link_libraries(zarvel_trace_sink PRIVATE zarvel_module_includes zarvel_build_options)
+target_compile_definitions(zarvel_trace_sink PRIVATE ZARVEL_TRACE_SINK=1)
+add_library(zarvel_module_traced INTERFACE)
+target_sources(zarvel_module_traced INTERFACE $<TARGET_OBJECTS:zarvel_module_objects>
+                                              $<TARGET_OBJECTS:zarvel_trace_sink>)
+target_link_libraries(zarvel_module_traced INTERFACE zarvel_module_includes)
 
-add_library(ZarvelModule SHARED $<TARGET_OBJECTS:zarvel_module_objects>)
+add_library(ZarvelModule SHARED $<TARGET_OBJECTS:zarvel_module_objects> ${ZARVEL_TRACE_SOURCES})
+target_link_libraries(ZarvelModule PRIVATE zarvel_module_includes zarvel_build_options)
 set_target_properties(ZarvelModule PROPERTIES OUTPUT_NAME Zarvel PREFIX "" SUFFIX ".aip")
 add_dependencies(ZarvelModule zarvel_resources)
 if(WIN32)

@@ -3,6 +3,8 @@
 #ifdef ZARVEL_TRACE_SINK
 #include <utility>
 
+#include "plugin/TraceSink.h"
+
 namespace {
 std::function<void(const std::string &)> &Sink() {
   static std::function<void(const std::string &)> sink;

@@ -16,24 +16,21 @@ tally=()
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-run_build() {  # name, cmake options...
-  local dir=build/$1
-  shift
-  echo "=== $dir"
-  cmake -S . -B "$dir" "$@" >/dev/null
-  cmake --build "$dir" -j"$jobs"
-  ctest --test-dir "$dir" --output-on-failure -j"$jobs" | tee "$work/ctest.txt"
-  tally+=("$dir: $(grep -m1 'tests passed' "$work/ctest.txt")")
+run_build() {  # preset (CMakePresets.json: plain, sanitize)
+  echo "=== build/$1"
+  cmake --preset "$1" >/dev/null
+  cmake --build --preset "$1" -j"$jobs"
+  ctest --preset "$1" -j"$jobs" | tee "$work/ctest.txt"
+  tally+=("build/$1: $(grep -m1 'tests passed' "$work/ctest.txt")")
 }
 
-run_build plain -DCMAKE_BUILD_TYPE=RelWithDebInfo
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  run_build sanitize -DCMAKE_BUILD_TYPE=Debug -DZARVEL_SANITIZE=ON -DZARVEL_BENCH=OFF
+run_build plain
+run_build sanitize
 
 win32=$PWD/build-win32
 echo "=== build-win32"
 cmake --preset win32 >/dev/null
-cmake --build build-win32 -j"$jobs"
+cmake --build --preset win32 -j"$jobs"
 
 # The Linux unit tests' checks of the PE files read them without running them.
 echo "=== the PE files, read"
@@ -57,7 +54,7 @@ if why_not=$(scripts/runs-32bit-programs.sh); then
   # Persian file names the tests use cannot be written.
   export LC_ALL=C.UTF-8
   echo "=== the Windows programs, under Wine"
-  ctest --test-dir build-win32 --output-on-failure
+  ctest --preset win32
   ZARVEL_HOST_RUNNER=wine ZARVEL_HOST_EXE="$win32/zarvel-host.exe" \
     ZARVEL_MODULE_FILE="$win32/Zarvel.aip" build/plain/zarvel-e2e-tests --gtest_brief=1
   tally+=("build-win32: unit tests and end-to-end tests passed under Wine")

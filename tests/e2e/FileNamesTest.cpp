@@ -7,7 +7,7 @@
 #include <fstream>
 #include <string>
 
-#include "support/HostHarness.h"
+#include "support/FileText.h"
 #include "support/HostProcess.h"
 #include "support/TempFolder.h"
 

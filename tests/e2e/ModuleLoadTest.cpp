@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "support/HostHarness.h"
+#include "support/FileText.h"
 #include "support/HostProcess.h"
 #include "support/TempFolder.h"
 

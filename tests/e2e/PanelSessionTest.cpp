@@ -8,7 +8,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "support/HostHarness.h"
+#include "support/FileText.h"
 #include "support/HostProcess.h"
 #include "support/TempFolder.h"
 #include "support/TwoRunDocument.h"

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "support/HostHarness.h"
+#include "support/FileText.h"
 #include "support/HostProcess.h"
 #include "support/TempFolder.h"
 

@@ -2,11 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "host/core/UsageError.h"
-#include "plugin/Trace.h"
+#include "plugin/TraceSink.h"
 #include "support/InProcessModule.h"
 
 namespace zvtest {
@@ -106,11 +103,6 @@ std::vector<std::string> HostHarness::TakeTraces() {
 int HostHarness::Finish() {
   finished_ = true;
   return host_->Finish();
-}
-
-std::string ReadFileText(const std::string &path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 }  // namespace zvtest

@@ -54,7 +54,4 @@ class HostHarness {
   bool finished_ = false;
 };
 
-// A file's whole contents, or "" when it cannot be read.
-std::string ReadFileText(const std::string &path);
-
 }  // namespace zvtest

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "support/FileText.h"
 #include "support/HostHarness.h"
 #include "support/TempFolder.h"
 

@@ -11,6 +11,7 @@
 #endif
 
 #include "host/engine/Documents.h"
+#include "support/FileText.h"
 #include "support/HostHarness.h"
 #include "support/TempFolder.h"
 
