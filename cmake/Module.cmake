@@ -1,7 +1,7 @@
-# The module: every source of plugin/, text/, commands/ and panel/, built once as the
+# The module: every source of base/, plugin/, text/, commands/ and panel/, built once as the
 # shared module Zarvel.aip and once more for in-process tests, where Trace feeds a sink.
 file(GLOB ZARVEL_MODULE_SOURCES CONFIGURE_DEPENDS
-     ${CMAKE_SOURCE_DIR}/plugin/*.cpp ${CMAKE_SOURCE_DIR}/text/*.cpp
+     ${CMAKE_SOURCE_DIR}/base/*.cpp ${CMAKE_SOURCE_DIR}/plugin/*.cpp ${CMAKE_SOURCE_DIR}/text/*.cpp
      ${CMAKE_SOURCE_DIR}/commands/*.cpp ${CMAKE_SOURCE_DIR}/panel/*.cpp)
 
 function(zarvel_module_objects name)

@@ -1,9 +1,9 @@
 #include "panel/AboutBox.h"
 
+#include "base/HostSuites.h"
+#include "base/Trace.h"
 #include "panel/CallbackGuard.h"
 #include "panel/PanelControls.h"
-#include "plugin/HostSuites.h"
-#include "plugin/Trace.h"
 
 int32_t RunAboutBox(HostPluginRef plugin) {
   return Require(gADMDialogSuite)

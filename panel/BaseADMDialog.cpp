@@ -1,7 +1,7 @@
 #include "panel/BaseADMDialog.h"
 
+#include "base/HostSuites.h"
 #include "panel/CallbackGuard.h"
-#include "plugin/HostSuites.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 // caller has no way to hear of a failure run their bodies through Guarded.
 #pragma once
 
-#include "plugin/ExceptionCode.h"
-#include "plugin/HostSuites.h"
+#include "base/Boundary.h"
+#include "base/HostSuites.h"
 
 namespace panel {
 

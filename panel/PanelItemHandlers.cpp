@@ -1,5 +1,7 @@
 // The notify procedures of the panel's controls: each reads its control once the user has
 // changed it and writes the value into the selected text through its command.
+#include "base/HostSuites.h"
+#include "base/Trace.h"
 #include "commands/CharacterCommands.h"
 #include "commands/ComposerCommands.h"
 #include "commands/ParagraphCommands.h"
@@ -7,8 +9,6 @@
 #include "panel/ItemNotification.h"
 #include "panel/PanelControls.h"
 #include "panel/ZarvelNonModalDialog.h"
-#include "plugin/HostSuites.h"
-#include "plugin/Trace.h"
 
 namespace {
 

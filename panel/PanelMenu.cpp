@@ -1,13 +1,13 @@
 // The panel's flyout menu: re-apply the second composer engine, or open the About box.
 #include <algorithm>
 
+#include "base/HostSuites.h"
+#include "base/Trace.h"
 #include "commands/ComposerCommands.h"
 #include "panel/AboutBox.h"
 #include "panel/CallbackGuard.h"
 #include "panel/ItemNotification.h"
 #include "panel/ZarvelNonModalDialog.h"
-#include "plugin/HostSuites.h"
-#include "plugin/Trace.h"
 
 namespace {
 

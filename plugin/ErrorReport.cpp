@@ -2,10 +2,10 @@
 
 #include <cstring>
 
+#include "base/Boundary.h"
+#include "base/HostSuites.h"
 #include "plugin/ErrorCodeText.h"
 #include "plugin/ErrorMessageList.h"
-#include "plugin/ExceptionCode.h"
-#include "plugin/HostSuites.h"
 #include "plugin/PluginLifecycle.h"
 
 namespace {

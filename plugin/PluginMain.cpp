@@ -5,9 +5,9 @@
 
 #include "PluginExport.h"
 #include "PluginMessages.h"
+#include "base/Boundary.h"
+#include "base/HostSuites.h"
 #include "plugin/ErrorReport.h"
-#include "plugin/ExceptionCode.h"
-#include "plugin/HostSuites.h"
 #include "plugin/MenusAndNotifiers.h"
 #include "plugin/PluginGlobals.h"
 #include "plugin/PluginLifecycle.h"

@@ -1,9 +1,9 @@
+#include "base/Boundary.h"
+#include "base/HostSuites.h"
+#include "base/Trace.h"
 #include "panel/ZarvelNonModalDialog.h"
-#include "plugin/ExceptionCode.h"
-#include "plugin/HostSuites.h"
 #include "plugin/MenusAndNotifiers.h"
 #include "plugin/PluginGlobals.h"
-#include "plugin/Trace.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <type_traits>
 
 #include "HostTypes.h"
-#include "plugin/ExceptionCode.h"
-#include "plugin/Trace.h"
+#include "base/Boundary.h"
+#include "base/Trace.h"
 
 // Traces `start`, runs `body`, traces `end`. Returns the body's code (0 for a body that
 // returns nothing), or the code of the exception that ended it (an ai::Error's or an

@@ -5,8 +5,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "base/Trace.h"
 #include "host/core/UsageError.h"
-#include "plugin/Trace.h"
 #include "support/InProcessModule.h"
 
 namespace zvtest {

@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-#include "plugin/HostSuites.h"
+#include "base/HostSuites.h"
 
 namespace {
 

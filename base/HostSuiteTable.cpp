@@ -1,7 +1,6 @@
 #include <cstdio>
 
-#include "plugin/HostSuites.h"
-#include "plugin/PluginGlobals.h"
+#include "base/HostSuites.h"
 
 const SPBasicSuite *gBasicSuite = nullptr;
 
@@ -44,6 +43,7 @@ ATE_SUITE_KINDS(ZARVEL_DEFINE_ATE_SUITE_VARIABLE)
 #undef ZARVEL_DEFINE_ATE_SUITE_VARIABLE
 
 int16_t gSuiteAcquireCount = 0;
+bool gModuleRecordHeld = false;
 
 namespace {
 
@@ -146,6 +146,6 @@ HostErr ReleaseHostSuites(const SPBasicSuite *basic) {
 }
 
 HostErr AcquireHostSuitesAfterReload() {
-  if (gGlobals == nullptr || gSuiteAcquireCount != 0 || gBasicSuite == nullptr) return kHostNoErr;
+  if (!gModuleRecordHeld || gSuiteAcquireCount != 0 || gBasicSuite == nullptr) return kHostNoErr;
   return AcquireHostSuites(gBasicSuite);
 }

@@ -5,8 +5,8 @@
 #include <new>
 
 #include "HostTypes.h"
-#include "plugin/AIError.h"
-#include "text/ATEException.h"
+#include "base/AIError.h"
+#include "base/ATEException.h"
 
 // Stands for an exception of a kind that carries no host code; the error dialog shows it
 // with the unknown-error message and the code text "!Exc".

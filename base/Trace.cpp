@@ -1,4 +1,4 @@
-#include "plugin/Trace.h"
+#include "base/Trace.h"
 
 #ifdef ZARVEL_TRACE_SINK
 #include <utility>

@@ -38,7 +38,7 @@
 #include "SPBlocksSuite.h"
 #include "ate/ATESuites.h"
 
-#include "plugin/AIError.h"
+#include "base/AIError.h"
 
 // The basic suite of the message being served.
 extern const SPBasicSuite *gBasicSuite;
@@ -83,6 +83,10 @@ ATE_SUITE_KINDS(ZARVEL_DECLARE_ATE_SUITE_VARIABLE)
 
 // Acquisitions of the table not yet matched by a release.
 extern int16_t gSuiteAcquireCount;
+// Whether the module holds its globals record: from start-up to shut-down, and from a reload
+// that gives the record back. The lifecycle keeps it; suites are acquired again after a
+// reload only while it is set.
+extern bool gModuleRecordHeld;
 
 // One row of the suites table.
 struct HostSuiteEntry {
@@ -100,7 +104,7 @@ HostErr AcquireHostSuites(const SPBasicSuite *basic);
 // Releases the table when the count is exactly 1; the count falls by one in any case.
 HostErr ReleaseHostSuites(const SPBasicSuite *basic);
 // After a reload the module holds no suites: acquires the table again through the basic
-// suite of the latest message, when the globals record is back and nothing is held. Code
+// suite of the latest message, when the globals record is held and nothing is. Code
 // that the host calls outside a message (dialog and item procedures) may call it too.
 HostErr AcquireHostSuitesAfterReload();
 // The alert that names a row that could not be acquired, NUL-terminated within 256 bytes.
