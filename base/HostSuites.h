@@ -1,8 +1,9 @@
-// The module's suite variables: one per row of the suites table, filled at start-up by
-// AcquireHostSuites. Every host service is called through them.
+// The suites table: every suite the module acquires, written once, and the variable that
+// holds each. Every host service is called through them.
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 #include "ADMBasicSuite.h"
@@ -43,43 +44,62 @@
 // The basic suite of the message being served.
 extern const SPBasicSuite *gBasicSuite;
 
-extern const SPBlocksSuite2 *gSPBlocksSuite;
-extern const AIMdMemorySuite1 *gAIMdMemorySuite;
-extern const SPAccessSuite3 *gSPAccessSuite;
-extern const AIFixedMathSuite2 *gAIFixedMathSuite;
-extern const AIArtSetSuite6 *gAIArtSetSuite;
-extern const AIArtSuite15 *gAIArtSuite;
-extern const AITextFrameSuite2 *gAITextFrameSuite;
-extern const AIUserSuite6 *gAIUserSuite;
-extern const AIUndoSuite5 *gAIUndoSuite;
-extern const AIUnicodeStringSuite6 *gAIUnicodeStringSuite;
-extern const AIRuntimeSuite10 *gAIRuntimeSuite;
-extern const AIUserSuite9 *gAIUserSuite9;
-extern const AIFilePathSuite2 *gAIFilePathSuite;
-extern const AIPreferenceSuite4 *gAIPreferenceSuite;
-extern const ADMDialogGroupSuite6 *gADMDialogGroupSuite;
-extern const ADMIconSuite2 *gADMIconSuite2;
-extern const ADMEntrySuite2 *gADMEntrySuite;
-extern const ADMListSuite1 *gADMListSuite;
-extern const ADMTrackerSuite2 *gADMTrackerSuite;
-extern const ADMNotifierSuite2 *gADMNotifierSuite;
-extern const AIContextSuite5 *gAIContextSuite;
-extern const AIDocumentSuite12 *gAIDocumentSuite;
-extern const AINotifierSuite2 *gAINotifierSuite;
-extern const AIDocumentListSuite6 *gAIDocumentListSuite;
-extern const AIFoldersSuite3 *gAIFoldersSuite;
-extern const AIApplicationSuite1 *gAIApplicationSuite;
-extern const AIMenuSuite9 *gAIMenuSuite;
-extern const AINotifierSuite2 *gAINotifierSuite2;
-extern const ADMBasicSuite10 *gADMBasicSuite;
-extern const ADMDialogSuite10 *gADMDialogSuite;
-extern const ADMItemSuite7 *gADMItemSuite;
-extern const ADMIconSuite1 *gADMIconSuite1;
+// Every suite the module acquires, one row each, in the order in which they are acquired and
+// released: ROW(type, variable, name, version) for the host's and the dialog manager's
+// suites, then ATE_ROW(kind, version) for each text-engine suite (ATE_SUITE_KINDS).
+#define ZARVEL_HOST_SUITES(ROW, ATE_ROW)                                                          \
+  ROW(SPBlocksSuite2, gSPBlocksSuite, kSPBlocksSuite, kSPBlocksSuiteVersion2)                     \
+  ROW(AIMdMemorySuite1, gAIMdMemorySuite, kAIMdMemorySuite, kAIMdMemorySuiteVersion1)             \
+  ROW(SPAccessSuite3, gSPAccessSuite, kSPAccessSuite, kSPAccessSuiteVersion3)                     \
+  ROW(AIFixedMathSuite2, gAIFixedMathSuite, kAIFixedMathSuite, kAIFixedMathSuiteVersion2)         \
+  ROW(AIArtSetSuite6, gAIArtSetSuite, kAIArtSetSuite, kAIArtSetSuiteVersion6)                     \
+  ROW(AIArtSuite15, gAIArtSuite, kAIArtSuite, kAIArtSuiteVersion15)                               \
+  ROW(AITextFrameSuite2, gAITextFrameSuite, kAITextFrameSuite, kAITextFrameSuiteVersion2)         \
+  ROW(AIUserSuite6, gAIUserSuite, kAIUserSuite, kAIUserSuiteVersion6)                             \
+  ROW(AIUndoSuite5, gAIUndoSuite, kAIUndoSuite, kAIUndoSuiteVersion5)                             \
+  ROW(AIUnicodeStringSuite6, gAIUnicodeStringSuite, kAIUnicodeStringSuite,                        \
+      kAIUnicodeStringSuiteVersion6)                                                              \
+  ROW(AIRuntimeSuite10, gAIRuntimeSuite, kAIRuntimeSuite, kAIRuntimeSuiteVersion10)               \
+  ROW(AIUserSuite9, gAIUserSuite9, kAIUserSuite, kAIUserSuiteVersion9)                            \
+  ROW(AIFilePathSuite2, gAIFilePathSuite, kAIFilePathSuite, kAIFilePathSuiteVersion2)             \
+  ROW(AIPreferenceSuite4, gAIPreferenceSuite, kAIPreferenceSuite, kAIPreferenceSuiteVersion4)     \
+  ROW(ADMDialogGroupSuite6, gADMDialogGroupSuite, kADMDialogGroupSuite,                           \
+      kADMDialogGroupSuiteVersion6)                                                               \
+  ROW(ADMIconSuite2, gADMIconSuite2, kADMIconSuite, kADMIconSuiteVersion2)                        \
+  ROW(ADMEntrySuite2, gADMEntrySuite, kADMEntrySuite, kADMEntrySuiteVersion2)                     \
+  ROW(ADMListSuite1, gADMListSuite, kADMListSuite, kADMListSuiteVersion1)                         \
+  ROW(ADMTrackerSuite2, gADMTrackerSuite, kADMTrackerSuite, kADMTrackerSuiteVersion2)             \
+  ROW(ADMNotifierSuite2, gADMNotifierSuite, kADMNotifierSuite, kADMNotifierSuiteVersion2)         \
+  ROW(AIContextSuite5, gAIContextSuite, kAIContextSuite, kAIContextSuiteVersion5)                 \
+  ROW(AIDocumentSuite12, gAIDocumentSuite, kAIDocumentSuite, kAIDocumentSuiteVersion12)           \
+  ROW(AINotifierSuite2, gAINotifierSuite, kAINotifierSuite, kAINotifierSuiteVersion2)             \
+  ROW(AIDocumentListSuite6, gAIDocumentListSuite, kAIDocumentListSuite,                           \
+      kAIDocumentListSuiteVersion6)                                                               \
+  ROW(AIFoldersSuite3, gAIFoldersSuite, kAIFoldersSuite, kAIFoldersSuiteVersion3)                 \
+  ROW(AIApplicationSuite1, gAIApplicationSuite, kAIApplicationSuite, kAIApplicationSuiteVersion1) \
+  ROW(AIMenuSuite9, gAIMenuSuite, kAIMenuSuite, kAIMenuSuiteVersion9)                             \
+  ROW(AINotifierSuite2, gAINotifierSuite2, kAINotifierSuite, kAINotifierSuiteVersion2)            \
+  ROW(ADMBasicSuite10, gADMBasicSuite, kADMBasicSuite, kADMBasicSuiteVersion10)                   \
+  ROW(ADMDialogSuite10, gADMDialogSuite, kADMDialogSuite, kADMDialogSuiteVersion10)               \
+  ROW(ADMItemSuite7, gADMItemSuite, kADMItemSuite, kADMItemSuiteVersion7)                         \
+  ROW(ADMIconSuite1, gADMIconSuite1, kADMIconSuite, kADMIconSuiteVersion1)                        \
+  ATE_SUITE_KINDS(ATE_ROW)
 
-#define ZARVEL_DECLARE_ATE_SUITE_VARIABLE(kind, version) \
-  extern const ATE##kind##Suite *gATE##kind##Suite;
-ATE_SUITE_KINDS(ZARVEL_DECLARE_ATE_SUITE_VARIABLE)
-#undef ZARVEL_DECLARE_ATE_SUITE_VARIABLE
+// The suite variables, one per row, filled at start-up by AcquireHostSuites.
+#define ZARVEL_SUITE_VARIABLE(type, variable, name, version) inline const type *variable = nullptr;
+#define ZARVEL_ATE_SUITE_VARIABLE(kind, version) \
+  ZARVEL_SUITE_VARIABLE(ATE##kind##Suite, gATE##kind##Suite, ATE_SUITE_NAME(kind), version)
+ZARVEL_HOST_SUITES(ZARVEL_SUITE_VARIABLE, ZARVEL_ATE_SUITE_VARIABLE)
+#undef ZARVEL_ATE_SUITE_VARIABLE
+#undef ZARVEL_SUITE_VARIABLE
+
+#define ZARVEL_COUNT_SUITE(...) +1
+inline constexpr size_t kHostSuiteCount =
+    0 ZARVEL_HOST_SUITES(ZARVEL_COUNT_SUITE, ZARVEL_COUNT_SUITE);
+#undef ZARVEL_COUNT_SUITE
+static_assert(kHostSuiteCount == 118,
+              "the module acquires 118 suites: 32 of the host and "
+              "the dialog manager, 86 of the text engine");
 
 // Acquisitions of the table not yet matched by a release.
 extern int16_t gSuiteAcquireCount;
@@ -95,8 +115,8 @@ struct HostSuiteEntry {
   const void **target;
 };
 
-// The 118 rows, in the order in which they are acquired and released.
-extern const HostSuiteEntry HostSuiteTable[118];
+// The rows of ZARVEL_HOST_SUITES, in its order.
+extern const HostSuiteEntry HostSuiteTable[kHostSuiteCount];
 
 // Acquires the table on the first call, counts the others; names the first suite from the
 // ADM Basic Suite's row on that cannot be had in an error alert and stops there.
