@@ -2,9 +2,9 @@
 
 #include <new>
 
+#include "base/Boundary.h"
 #include "base/HostSuites.h"
 #include "base/Trace.h"
-#include "panel/CallbackGuard.h"
 #include "panel/PanelControls.h"
 
 namespace {
@@ -136,13 +136,13 @@ void ZarvelNonModalDialog::SetPopupList(const panel::ListControl &control,
   }
 }
 
-void ZV_API ZarvelNonModalDialog::DlgDestroyProc(ADMDialogRef dialog) {
+void ZV_API ZarvelNonModalDialog::DlgDestroyProc(ADMDialogRef dialog) noexcept {
   // The panel object outlives its dialog: it lets go of the dialog first, before any host
   // call that could fail, so that nothing calls through the reference once the dialog is
   // gone (notifications arriving later find no dialog and leave the panel alone, and the
   // object's destructor has nothing to destroy).
   if (gLivePanel != nullptr && gLivePanel->dialog == dialog) gLivePanel->dialog = nullptr;
-  panel::Guarded([dialog] {
+  AtBoundary<CalledWhen::kAnyTime>([dialog] {
     Trace("ZarvelNonModalDialog::DlgDestroyProc: Start");
     StorePlacement(dialog);
     Trace("ZarvelNonModalDialog::DlgDestroyProc : End");

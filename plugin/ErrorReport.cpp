@@ -43,8 +43,8 @@ HostErr ShowErrorDialog(const SPMessageData *message, ErrorDialogText *text) {
   return kHostNoErr;
 }
 
-HostErr ZV_API ErrorDialogInitProc(ADMDialogRef dialog) {
-  return CodeOf([dialog]() -> HostErr {
+HostErr ZV_API ErrorDialogInitProc(ADMDialogRef dialog) noexcept {
+  return AtBoundary([dialog]() -> HostErr {
     const ADMDialogSuite10 &dialogs = Require(gADMDialogSuite);
     const ADMItemSuite7 &items = Require(gADMItemSuite);
     // The same closing handling as the About box's OK button.

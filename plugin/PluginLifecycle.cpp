@@ -78,8 +78,8 @@ HostErr AboutPlugin(SPMessageData *message) {
   return kHostNoErr;
 }
 
-HostErr ZV_API AboutInitProc(ADMDialogRef dialog) {
-  return CodeOf([dialog]() -> HostErr {
+HostErr ZV_API AboutInitProc(ADMDialogRef dialog) noexcept {
+  return AtBoundary([dialog]() -> HostErr {
     if (ADMItemRef ok = Require(gADMDialogSuite).GetItem(dialog, panel::kAboutOKItem)) {
       Require(gADMItemSuite).SetNotifyProc(ok, AboutOKProc);
     }
@@ -87,8 +87,8 @@ HostErr ZV_API AboutInitProc(ADMDialogRef dialog) {
   });
 }
 
-void ZV_API AboutOKProc(ADMItemRef item, ADMNotifierRef notifier) {
-  CodeOf([item, notifier]() -> HostErr {
+void ZV_API AboutOKProc(ADMItemRef item, ADMNotifierRef notifier) noexcept {
+  AtBoundary([item, notifier]() -> HostErr {
     Require(gADMItemSuite).DefaultNotify(item, notifier);
     return kHostNoErr;
   });
