@@ -2,11 +2,12 @@
 
 #include <optional>
 
+#include "base/HostSuites.h"
+#include "base/Trace.h"
 #include "commands/ListValues.h"
-#include "plugin/HostSuites.h"
-#include "plugin/Trace.h"
 #include "text/ATEWrappers.h"
 #include "text/OwnedArtSet.h"
+#include "text/SelectedFrameSet.h"
 #include "text/SelectionAccess.h"
 #include "text/TracedOperation.h"
 

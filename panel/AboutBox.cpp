@@ -1,9 +1,9 @@
 #include "panel/AboutBox.h"
 
-#include "panel/CallbackGuard.h"
+#include "base/Boundary.h"
+#include "base/HostSuites.h"
+#include "base/Trace.h"
 #include "panel/PanelControls.h"
-#include "plugin/HostSuites.h"
-#include "plugin/Trace.h"
 
 int32_t RunAboutBox(HostPluginRef plugin) {
   return Require(gADMDialogSuite)
@@ -11,8 +11,8 @@ int32_t RunAboutBox(HostPluginRef plugin) {
              InitializeDialog, nullptr, 0);
 }
 
-HostErr ZV_API InitializeDialog(ADMDialogRef dialog) {
-  return CodeOf([dialog]() -> HostErr {
+HostErr ZV_API InitializeDialog(ADMDialogRef dialog) noexcept {
+  return AtBoundary([dialog]() -> HostErr {
     Trace("InitializeDialog: Start");
     const ADMDialogSuite10 &dialogs = Require(gADMDialogSuite);
     const ADMItemSuite7 &items = Require(gADMItemSuite);
@@ -26,11 +26,11 @@ HostErr ZV_API InitializeDialog(ADMDialogRef dialog) {
   });
 }
 
-void ZV_API HandleDialogOKButton(ADMItemRef item, ADMNotifierRef notifier) {
-  panel::Guarded([item, notifier] {
+void ZV_API HandleDialogOKButton(ADMItemRef item, ADMNotifierRef notifier) noexcept {
+  AtBoundary<CalledWhen::kAnyTime>([item, notifier] {
     Trace("HandleDialogOKButton : Start");
     // The button's own handling ends the modal run.
     Require(gADMItemSuite).DefaultNotify(item, notifier);
   });
-  panel::Guarded([] { Trace("HandleDialogOKButton : End"); });
+  AtBoundary<CalledWhen::kAnyTime>([] { Trace("HandleDialogOKButton : End"); });
 }

@@ -9,6 +9,6 @@
 // Runs the About box "About Zarvel" modally for `plugin`; returns the dialog manager's result.
 int32_t RunAboutBox(HostPluginRef plugin);
 // Init procedure of the About box: installs the OK handling and the About picture.
-HostErr ZV_API InitializeDialog(ADMDialogRef dialog);
+HostErr ZV_API InitializeDialog(ADMDialogRef dialog) noexcept;
 // Notify procedure of the About box's OK button.
-void ZV_API HandleDialogOKButton(ADMItemRef item, ADMNotifierRef notifier);
+void ZV_API HandleDialogOKButton(ADMItemRef item, ADMNotifierRef notifier) noexcept;

@@ -1,7 +1,7 @@
 #include "panel/BaseADMDialog.h"
 
-#include "panel/CallbackGuard.h"
-#include "plugin/HostSuites.h"
+#include "base/Boundary.h"
+#include "base/HostSuites.h"
 
 namespace {
 
@@ -94,8 +94,8 @@ int32_t BaseADMDialog::PopupModal(HostPluginRef plugin, const char *name, int32_
                             options);
 }
 
-HostErr ZV_API BaseADMDialog::InitProc(ADMDialogRef dialog) {
-  return CodeOf([dialog]() -> HostErr {
+HostErr ZV_API BaseADMDialog::InitProc(ADMDialogRef dialog) noexcept {
+  return AtBoundary([dialog]() -> HostErr {
     // The object being made is taken once: a later init procedure is another dialog's.
     BaseADMDialog *object = gBeingMade != nullptr ? gBeingMade : ObjectOf(dialog);
     gBeingMade = nullptr;
@@ -106,31 +106,31 @@ HostErr ZV_API BaseADMDialog::InitProc(ADMDialogRef dialog) {
   });
 }
 
-void ZV_API BaseADMDialog::DrawProc(ADMDialogRef dialog, ADMDrawerRef drawer) {
-  panel::Guarded([dialog, drawer] {
+void ZV_API BaseADMDialog::DrawProc(ADMDialogRef dialog, ADMDrawerRef drawer) noexcept {
+  AtBoundary<CalledWhen::kAnyTime>([dialog, drawer] {
     BaseADMDialog *object = ObjectOf(dialog);
     if (object != nullptr && object->dialog == dialog) object->Draw(drawer);
   });
 }
 
-HostBool ZV_API BaseADMDialog::TrackProc(ADMDialogRef dialog, ADMTrackerRef tracker) {
+HostBool ZV_API BaseADMDialog::TrackProc(ADMDialogRef dialog, ADMTrackerRef tracker) noexcept {
   HostBool handled = false;
-  panel::Guarded([dialog, tracker, &handled] {
+  AtBoundary<CalledWhen::kAnyTime>([dialog, tracker, &handled] {
     BaseADMDialog *object = ObjectOf(dialog);
     if (object != nullptr && object->dialog == dialog) handled = object->Track(tracker);
   });
   return handled;
 }
 
-void ZV_API BaseADMDialog::NotifyProc(ADMDialogRef dialog, ADMNotifierRef notifier) {
-  panel::Guarded([dialog, notifier] {
+void ZV_API BaseADMDialog::NotifyProc(ADMDialogRef dialog, ADMNotifierRef notifier) noexcept {
+  AtBoundary<CalledWhen::kAnyTime>([dialog, notifier] {
     BaseADMDialog *object = ObjectOf(dialog);
     if (object != nullptr) object->Notify(notifier);
   });
 }
 
-void ZV_API BaseADMDialog::DestroyProc(ADMDialogRef dialog) {
-  panel::Guarded([dialog] {
+void ZV_API BaseADMDialog::DestroyProc(ADMDialogRef dialog) noexcept {
+  AtBoundary<CalledWhen::kAnyTime>([dialog] {
     BaseADMDialog *object = ObjectOf(dialog);
     if (object == nullptr) return;
     object->OnDestroy();

@@ -31,11 +31,11 @@ class BaseADMDialog : public IADMDialog {
                              int32_t options);
 
  protected:
-  static HostErr ZV_API InitProc(ADMDialogRef dialog);
-  static void ZV_API DrawProc(ADMDialogRef dialog, ADMDrawerRef drawer);
-  static HostBool ZV_API TrackProc(ADMDialogRef dialog, ADMTrackerRef tracker);
-  static void ZV_API NotifyProc(ADMDialogRef dialog, ADMNotifierRef notifier);
-  static void ZV_API DestroyProc(ADMDialogRef dialog);
+  static HostErr ZV_API InitProc(ADMDialogRef dialog) noexcept;
+  static void ZV_API DrawProc(ADMDialogRef dialog, ADMDrawerRef drawer) noexcept;
+  static HostBool ZV_API TrackProc(ADMDialogRef dialog, ADMTrackerRef tracker) noexcept;
+  static void ZV_API NotifyProc(ADMDialogRef dialog, ADMNotifierRef notifier) noexcept;
+  static void ZV_API DestroyProc(ADMDialogRef dialog) noexcept;
 
   // Set for a modal or pop-up modal run: the dialog manager then owns the dialog's lifetime.
   int32_t isModal = 0;

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "ADMTypes.h"
-#include "plugin/HostSuites.h"
+#include "base/HostSuites.h"
 
 namespace panel {
 

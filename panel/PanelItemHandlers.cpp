@@ -1,14 +1,14 @@
 // The notify procedures of the panel's controls: each reads its control once the user has
 // changed it and writes the value into the selected text through its command.
+#include "base/Boundary.h"
+#include "base/HostSuites.h"
+#include "base/Trace.h"
 #include "commands/CharacterCommands.h"
 #include "commands/ComposerCommands.h"
 #include "commands/ParagraphCommands.h"
-#include "panel/CallbackGuard.h"
 #include "panel/ItemNotification.h"
 #include "panel/PanelControls.h"
 #include "panel/ZarvelNonModalDialog.h"
-#include "plugin/HostSuites.h"
-#include "plugin/Trace.h"
 
 namespace {
 
@@ -23,13 +23,13 @@ struct ItemHandler {
 // Traces the start and, on every way out, the end; a failed command is traced and goes no
 // further, and nothing thrown reaches the dialog manager.
 void RunItemHandler(const ItemHandler &handler, ADMItemRef item, ADMNotifierRef notifier) {
-  panel::Guarded([&] {
+  AtBoundary<CalledWhen::kAnyTime>([&] {
     Trace(handler.start);
     if (!panel::IsUserChange(notifier)) return;
     const HostErr code = handler.apply(item);
     if (code != kHostNoErr && handler.failure != nullptr) Trace(handler.failure);
   });
-  panel::Guarded([&] { Trace(handler.end); });
+  AtBoundary<CalledWhen::kAnyTime>([&] { Trace(handler.end); });
 }
 
 float FloatValue(ADMItemRef item) {
@@ -141,48 +141,51 @@ int32_t ZarvelNonModalDialog::GetPopupSelection(ADMItemRef item) {
   return index;
 }
 
-void ZV_API ZarvelNonModalDialog::PopupProc(ADMItemRef item, ADMNotifierRef notifier) {
+void ZV_API ZarvelNonModalDialog::PopupProc(ADMItemRef item, ADMNotifierRef notifier) noexcept {
   RunItemHandler(kComposerHandler, item, notifier);
 }
 
 void ZV_API ZarvelNonModalDialog::CharacterDirectionPopupProc(ADMItemRef item,
-                                                              ADMNotifierRef notifier) {
+                                                              ADMNotifierRef notifier) noexcept {
   RunItemHandler(kCharacterDirectionHandler, item, notifier);
 }
 
 void ZV_API ZarvelNonModalDialog::ParagraphDirectionPopupProc(ADMItemRef item,
-                                                              ADMNotifierRef notifier) {
+                                                              ADMNotifierRef notifier) noexcept {
   RunItemHandler(kParagraphDirectionHandler, item, notifier);
 }
 
-void ZV_API ZarvelNonModalDialog::JustificationPopupProc(ADMItemRef item, ADMNotifierRef notifier) {
+void ZV_API ZarvelNonModalDialog::JustificationPopupProc(ADMItemRef item,
+                                                         ADMNotifierRef notifier) noexcept {
   RunItemHandler(kJustificationHandler, item, notifier);
 }
 
-void ZV_API ZarvelNonModalDialog::DigitsPopupProc(ADMItemRef item, ADMNotifierRef notifier) {
+void ZV_API ZarvelNonModalDialog::DigitsPopupProc(ADMItemRef item,
+                                                  ADMNotifierRef notifier) noexcept {
   RunItemHandler(kDigitsHandler, item, notifier);
 }
 
 void ZV_API ZarvelNonModalDialog::DiacriticsPositionPopupProc(ADMItemRef item,
-                                                              ADMNotifierRef notifier) {
+                                                              ADMNotifierRef notifier) noexcept {
   RunItemHandler(kDiacriticsPositionHandler, item, notifier);
 }
 
 void ZV_API ZarvelNonModalDialog::DiacriticsXOffsetPopupProc(ADMItemRef item,
-                                                             ADMNotifierRef notifier) {
+                                                             ADMNotifierRef notifier) noexcept {
   RunItemHandler(kDiacriticsXOffsetHandler, item, notifier);
 }
 
 void ZV_API ZarvelNonModalDialog::DiacriticsYOffsetPopupProc(ADMItemRef item,
-                                                             ADMNotifierRef notifier) {
+                                                             ADMNotifierRef notifier) noexcept {
   RunItemHandler(kDiacriticsYOffsetHandler, item, notifier);
 }
 
 void ZV_API ZarvelNonModalDialog::StoryDirectionPopupProc(ADMItemRef item,
-                                                          ADMNotifierRef notifier) {
+                                                          ADMNotifierRef notifier) noexcept {
   RunItemHandler(kStoryDirectionHandler, item, notifier);
 }
 
-void ZV_API ZarvelNonModalDialog::KashidasCheckBoxProc(ADMItemRef item, ADMNotifierRef notifier) {
+void ZV_API ZarvelNonModalDialog::KashidasCheckBoxProc(ADMItemRef item,
+                                                       ADMNotifierRef notifier) noexcept {
   RunItemHandler(kKashidasHandler, item, notifier);
 }

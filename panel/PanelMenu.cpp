@@ -1,13 +1,13 @@
 // The panel's flyout menu: re-apply the second composer engine, or open the About box.
 #include <algorithm>
 
+#include "base/Boundary.h"
+#include "base/HostSuites.h"
+#include "base/Trace.h"
 #include "commands/ComposerCommands.h"
 #include "panel/AboutBox.h"
-#include "panel/CallbackGuard.h"
 #include "panel/ItemNotification.h"
 #include "panel/ZarvelNonModalDialog.h"
-#include "plugin/HostSuites.h"
-#include "plugin/Trace.h"
 
 namespace {
 
@@ -38,21 +38,23 @@ constexpr PanelMenuEntry kPanelMenuEntries[] = {{0, ApplySecondComposer}, {2, Op
 
 }  // namespace
 
-void ZV_API ZarvelNonModalDialog::dialogPopupMenuProc(ADMItemRef item, ADMNotifierRef notifier) {
-  panel::Guarded([item, notifier] {
+void ZV_API ZarvelNonModalDialog::dialogPopupMenuProc(ADMItemRef item,
+                                                      ADMNotifierRef notifier) noexcept {
+  AtBoundary<CalledWhen::kAnyTime>([item, notifier] {
     Trace("ZarvelNonModalDialog::dialogPopupMenuProc : Start");
     if (!panel::IsUserChange(notifier)) return;
     const int32_t index = GetPopupSelection(item);
     auto entry = std::ranges::find(kPanelMenuEntries, index, &PanelMenuEntry::index);
     if (entry != std::end(kPanelMenuEntries)) entry->run(item);
   });
-  panel::Guarded([] { Trace("ZarvelNonModalDialog::dialogPopupMenuProc : End"); });
+  AtBoundary<CalledWhen::kAnyTime>(
+      [] { Trace("ZarvelNonModalDialog::dialogPopupMenuProc : End"); });
 }
 
 HostBool ZV_API ZarvelNonModalDialog::dialogPopupMenuTrackProc(ADMItemRef item,
-                                                               ADMTrackerRef tracker) {
+                                                               ADMTrackerRef tracker) noexcept {
   HostBool handled = false;
-  panel::Guarded([item, tracker, &handled] {
+  AtBoundary<CalledWhen::kAnyTime>([item, tracker, &handled] {
     Trace("ZarvelNonModalDialog::dialogPopupMenuTrackProc : Start");
     handled = Require(gADMItemSuite).DefaultTrack(item, tracker);
   });

@@ -2,14 +2,16 @@
 // whose dialog is gone has nothing to set: every operation then returns 0 at once.
 #include <vector>
 
+#include "base/HostSuites.h"
+#include "base/Trace.h"
 #include "commands/ComposerCommands.h"
 #include "panel/PanelControls.h"
-#include "panel/SelectedRuns.h"
+#include "panel/RunAgreement.h"
 #include "panel/ZarvelNonModalDialog.h"
-#include "plugin/HostSuites.h"
-#include "plugin/Trace.h"
 #include "text/ATEWrappers.h"
 #include "text/OwnedArtSet.h"
+#include "text/SelectedFrameSet.h"
+#include "text/SelectedRuns.h"
 #include "text/SelectionAccess.h"
 
 void ZarvelNonModalDialog::SetRunList(const panel::ListControl &control,
@@ -49,7 +51,7 @@ HostErr ZarvelNonModalDialog::ResetComposerMenuItem() {
 HostErr ZarvelNonModalDialog::ResetCharacterDirectionMenuItem() {
   if (dialog == nullptr) return kHostNoErr;
   Trace("ZarvelNonModalDialog::ResetCharacterDirectionMenuItem : Start");
-  const std::vector<DirOverride> values = panel::CollectRunFeature<DirOverride>(
+  const std::vector<DirOverride> values = CollectRunFeature<DirOverride>(
       [](ATE::ICharFeatures &features) { return features.GetDirOverride(); });
   SetRunList(panel::kCharacterDirectionList, panel::kCharacterDirectionEntries, values);
   Trace("ZarvelNonModalDialog::ResetCharacterDirectionMenuItem : End");
@@ -77,7 +79,7 @@ HostErr ZarvelNonModalDialog::ResetJustificationMenuItem() {
 HostErr ZarvelNonModalDialog::ResetDigitsMenuItem() {
   if (dialog == nullptr) return kHostNoErr;
   Trace("ZarvelNonModalDialog::ResetDigitsMenuItem : Start");
-  const std::vector<DigitSet> values = panel::CollectRunFeature<DigitSet>(
+  const std::vector<DigitSet> values = CollectRunFeature<DigitSet>(
       [](ATE::ICharFeatures &features) { return features.GetDigitSet(); });
   SetRunList(panel::kDigitsList, panel::kDigitsEntries, values);
   Trace("ZarvelNonModalDialog::ResetDigitsMenuItem : End");
@@ -87,7 +89,7 @@ HostErr ZarvelNonModalDialog::ResetDigitsMenuItem() {
 HostErr ZarvelNonModalDialog::ResetDiacriticsPositionMenuItem() {
   if (dialog == nullptr) return kHostNoErr;
   Trace("ZarvelNonModalDialog::ResetDiacriticsPositionMenuItem : Start");
-  const std::vector<DiacVPos> values = panel::CollectRunFeature<DiacVPos>(
+  const std::vector<DiacVPos> values = CollectRunFeature<DiacVPos>(
       [](ATE::ICharFeatures &features) { return features.GetDiacVPos(); });
   SetRunList(panel::kDiacriticsPositionList, panel::kDiacriticsPositionEntries, values);
   Trace("ZarvelNonModalDialog::ResetDiacriticsPositionMenuItem : End");
@@ -97,7 +99,7 @@ HostErr ZarvelNonModalDialog::ResetDiacriticsPositionMenuItem() {
 HostErr ZarvelNonModalDialog::ResetDiacriticsXOffsetMenuItem() {
   if (dialog == nullptr) return kHostNoErr;
   Trace("ZarvelNonModalDialog::ResetDiacriticsXOffsetMenuItem : Start");
-  const std::vector<float> values = panel::CollectRunFeature<float>(
+  const std::vector<float> values = CollectRunFeature<float>(
       [](ATE::ICharFeatures &features) { return features.GetDiacXOffset(); });
   SetOffsetField(panel::kDiacriticsXOffsetList.itemID, values);
   Trace("ZarvelNonModalDialog::ResetDiacriticsXOffsetMenuItem : End");
@@ -107,7 +109,7 @@ HostErr ZarvelNonModalDialog::ResetDiacriticsXOffsetMenuItem() {
 HostErr ZarvelNonModalDialog::ResetDiacriticsYOffsetMenuItem() {
   if (dialog == nullptr) return kHostNoErr;
   Trace("ZarvelNonModalDialog::ResetDiacriticsYOffsetMenuItem : Start");
-  const std::vector<float> values = panel::CollectRunFeature<float>(
+  const std::vector<float> values = CollectRunFeature<float>(
       [](ATE::ICharFeatures &features) { return features.GetDiacYOffset(); });
   SetOffsetField(panel::kDiacriticsYOffsetList.itemID, values);
   Trace("ZarvelNonModalDialog::ResetDiacriticsYOffsetMenuItem : End");
@@ -144,7 +146,7 @@ HostErr ZarvelNonModalDialog::ResetKashidasCheckBox() {
   const bool live = openDocuments > 0;
 
   std::vector<Kashidas> values;
-  panel::ForEachSelectedRun([&values](ATE::ITextRange &run) {
+  ForEachSelectedRun([&values](ATE::ITextRange &run) {
     ATE::IArrayKashidas kashidas = run.GetCharInspector().GetKashidas();
     for (int32_t index = 0, size = kashidas.GetSize(); index < size; ++index) {
       values.push_back(kashidas.Item(index));

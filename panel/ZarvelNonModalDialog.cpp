@@ -2,15 +2,18 @@
 
 #include <new>
 
-#include "panel/CallbackGuard.h"
+#include "base/Boundary.h"
+#include "base/HostSuites.h"
+#include "base/Trace.h"
 #include "panel/PanelControls.h"
-#include "plugin/HostSuites.h"
-#include "plugin/PluginGlobals.h"
-#include "plugin/Trace.h"
 
 namespace {
 
 constexpr char kPreferencePrefix[] = "ZarvelNonModalDialog";
+
+// The one panel object while it lives. Its destroy procedure finds the object here: that
+// needs no suite, where the dialog's user data would.
+ZarvelNonModalDialog *gLivePanel = nullptr;
 
 // Where the panel stands when its dialog goes: docking, bounds and visibility. Nothing reads
 // these back; a failed store is not reported.
@@ -38,14 +41,18 @@ void StorePlacement(ADMDialogRef dialog) {
 }  // namespace
 
 ZarvelNonModalDialog::ZarvelNonModalDialog(HostPluginRef plugin) {
+  gLivePanel = this;
   Create(plugin, panel::kPanelName, panel::kPanelDialogID, panel::kPanelDialogStyle, 0);
 }
 
 ZarvelNonModalDialog::ZarvelNonModalDialog(Resumed, ADMDialogRef bound) {
+  gLivePanel = this;
   dialog = bound;
 }
 
-ZarvelNonModalDialog::~ZarvelNonModalDialog() = default;
+ZarvelNonModalDialog::~ZarvelNonModalDialog() {
+  if (gLivePanel == this) gLivePanel = nullptr;
+}
 
 ADMDialogRef ZarvelNonModalDialog::Suspend(ZarvelNonModalDialog *panel) {
   const ADMDialogRef bound = panel->dialog;
@@ -129,15 +136,13 @@ void ZarvelNonModalDialog::SetPopupList(const panel::ListControl &control,
   }
 }
 
-void ZV_API ZarvelNonModalDialog::DlgDestroyProc(ADMDialogRef dialog) {
+void ZV_API ZarvelNonModalDialog::DlgDestroyProc(ADMDialogRef dialog) noexcept {
   // The panel object outlives its dialog: it lets go of the dialog first, before any host
   // call that could fail, so that nothing calls through the reference once the dialog is
   // gone (notifications arriving later find no dialog and leave the panel alone, and the
-  // object's destructor has nothing to destroy). The record is the object's holder: finding
-  // it needs no suite, where the dialog's user data would.
-  ZarvelNonModalDialog *const object = gGlobals != nullptr ? gGlobals->panel : nullptr;
-  if (object != nullptr && object->dialog == dialog) object->dialog = nullptr;
-  panel::Guarded([dialog] {
+  // object's destructor has nothing to destroy).
+  if (gLivePanel != nullptr && gLivePanel->dialog == dialog) gLivePanel->dialog = nullptr;
+  AtBoundary<CalledWhen::kAnyTime>([dialog] {
     Trace("ZarvelNonModalDialog::DlgDestroyProc: Start");
     StorePlacement(dialog);
     Trace("ZarvelNonModalDialog::DlgDestroyProc : End");

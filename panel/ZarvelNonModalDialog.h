@@ -70,19 +70,19 @@ class ZarvelNonModalDialog : public BaseADMDialog {
   void SetOffsetField(int32_t itemID, std::span<const float> values) const;
   void SetItemsEnabled(bool enable) const;
 
-  static void ZV_API DlgDestroyProc(ADMDialogRef dialog);
+  static void ZV_API DlgDestroyProc(ADMDialogRef dialog) noexcept;
 
-  static void ZV_API PopupProc(ADMItemRef item, ADMNotifierRef notifier);
-  static void ZV_API CharacterDirectionPopupProc(ADMItemRef item, ADMNotifierRef notifier);
-  static void ZV_API ParagraphDirectionPopupProc(ADMItemRef item, ADMNotifierRef notifier);
-  static void ZV_API JustificationPopupProc(ADMItemRef item, ADMNotifierRef notifier);
-  static void ZV_API DigitsPopupProc(ADMItemRef item, ADMNotifierRef notifier);
-  static void ZV_API DiacriticsPositionPopupProc(ADMItemRef item, ADMNotifierRef notifier);
-  static void ZV_API DiacriticsXOffsetPopupProc(ADMItemRef item, ADMNotifierRef notifier);
-  static void ZV_API DiacriticsYOffsetPopupProc(ADMItemRef item, ADMNotifierRef notifier);
-  static void ZV_API StoryDirectionPopupProc(ADMItemRef item, ADMNotifierRef notifier);
-  static void ZV_API KashidasCheckBoxProc(ADMItemRef item, ADMNotifierRef notifier);
+  static void ZV_API PopupProc(ADMItemRef item, ADMNotifierRef notifier) noexcept;
+  static void ZV_API CharacterDirectionPopupProc(ADMItemRef item, ADMNotifierRef notifier) noexcept;
+  static void ZV_API ParagraphDirectionPopupProc(ADMItemRef item, ADMNotifierRef notifier) noexcept;
+  static void ZV_API JustificationPopupProc(ADMItemRef item, ADMNotifierRef notifier) noexcept;
+  static void ZV_API DigitsPopupProc(ADMItemRef item, ADMNotifierRef notifier) noexcept;
+  static void ZV_API DiacriticsPositionPopupProc(ADMItemRef item, ADMNotifierRef notifier) noexcept;
+  static void ZV_API DiacriticsXOffsetPopupProc(ADMItemRef item, ADMNotifierRef notifier) noexcept;
+  static void ZV_API DiacriticsYOffsetPopupProc(ADMItemRef item, ADMNotifierRef notifier) noexcept;
+  static void ZV_API StoryDirectionPopupProc(ADMItemRef item, ADMNotifierRef notifier) noexcept;
+  static void ZV_API KashidasCheckBoxProc(ADMItemRef item, ADMNotifierRef notifier) noexcept;
 
-  static void ZV_API dialogPopupMenuProc(ADMItemRef item, ADMNotifierRef notifier);
-  static HostBool ZV_API dialogPopupMenuTrackProc(ADMItemRef item, ADMTrackerRef tracker);
+  static void ZV_API dialogPopupMenuProc(ADMItemRef item, ADMNotifierRef notifier) noexcept;
+  static HostBool ZV_API dialogPopupMenuTrackProc(ADMItemRef item, ADMTrackerRef tracker) noexcept;
 };

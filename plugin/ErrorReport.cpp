@@ -2,10 +2,10 @@
 
 #include <cstring>
 
+#include "base/Boundary.h"
+#include "base/HostSuites.h"
 #include "plugin/ErrorCodeText.h"
 #include "plugin/ErrorMessageList.h"
-#include "plugin/ExceptionCode.h"
-#include "plugin/HostSuites.h"
 #include "plugin/PluginLifecycle.h"
 
 namespace {
@@ -43,8 +43,8 @@ HostErr ShowErrorDialog(const SPMessageData *message, ErrorDialogText *text) {
   return kHostNoErr;
 }
 
-HostErr ZV_API ErrorDialogInitProc(ADMDialogRef dialog) {
-  return CodeOf([dialog]() -> HostErr {
+HostErr ZV_API ErrorDialogInitProc(ADMDialogRef dialog) noexcept {
+  return AtBoundary([dialog]() -> HostErr {
     const ADMDialogSuite10 &dialogs = Require(gADMDialogSuite);
     const ADMItemSuite7 &items = Require(gADMItemSuite);
     // The same closing handling as the About box's OK button.

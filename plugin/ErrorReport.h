@@ -21,4 +21,4 @@ void ReportError(const SPMessageData *message, HostErr code);
 // Runs the error dialog modally with `text`; returns 0.
 HostErr ShowErrorDialog(const SPMessageData *message, ErrorDialogText *text);
 // Init procedure of the error dialog: the OK button and the two texts; returns 0.
-HostErr ZV_API ErrorDialogInitProc(ADMDialogRef dialog);
+HostErr ZV_API ErrorDialogInitProc(ADMDialogRef dialog) noexcept;

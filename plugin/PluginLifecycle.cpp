@@ -2,10 +2,10 @@
 
 #include <new>
 
+#include "base/Boundary.h"
+#include "base/HostSuites.h"
 #include "panel/PanelControls.h"
 #include "panel/ZarvelNonModalDialog.h"
-#include "plugin/ExceptionCode.h"
-#include "plugin/HostSuites.h"
 #include "plugin/MenusAndNotifiers.h"
 #include "plugin/PluginGlobals.h"
 
@@ -24,6 +24,7 @@ HostErr StartupPlugin(SPMessageData *message) {
   result = message->basic->AllocateBlock(sizeof(PluginGlobals), &block);
   if (result != kHostNoErr) return result;
   gGlobals = new (block) PluginGlobals{};
+  gModuleRecordHeld = true;
 
   return AddPluginMenusAndNotifiers(message);
 }
@@ -38,6 +39,7 @@ HostErr ShutdownPlugin(SPMessageData *message) {
     message->basic->FreeBlock(gGlobals);
   }
   gGlobals = nullptr;
+  gModuleRecordHeld = false;
   message->globals = nullptr;
   return kHostNoErr;
 }
@@ -58,6 +60,7 @@ HostErr UnloadPlugin(SPMessageData *message) {
 
 HostErr ReloadPlugin(SPMessageData *message) {
   gGlobals = static_cast<PluginGlobals *>(message->globals);
+  gModuleRecordHeld = gGlobals != nullptr;
   gSuiteAcquireCount = 0;
   if (gGlobals != nullptr && gGlobals->suspendedPanel != nullptr) {
     gGlobals->panel =
@@ -75,8 +78,8 @@ HostErr AboutPlugin(SPMessageData *message) {
   return kHostNoErr;
 }
 
-HostErr ZV_API AboutInitProc(ADMDialogRef dialog) {
-  return CodeOf([dialog]() -> HostErr {
+HostErr ZV_API AboutInitProc(ADMDialogRef dialog) noexcept {
+  return AtBoundary([dialog]() -> HostErr {
     if (ADMItemRef ok = Require(gADMDialogSuite).GetItem(dialog, panel::kAboutOKItem)) {
       Require(gADMItemSuite).SetNotifyProc(ok, AboutOKProc);
     }
@@ -84,8 +87,8 @@ HostErr ZV_API AboutInitProc(ADMDialogRef dialog) {
   });
 }
 
-void ZV_API AboutOKProc(ADMItemRef item, ADMNotifierRef notifier) {
-  CodeOf([item, notifier]() -> HostErr {
+void ZV_API AboutOKProc(ADMItemRef item, ADMNotifierRef notifier) noexcept {
+  AtBoundary([item, notifier]() -> HostErr {
     Require(gADMItemSuite).DefaultNotify(item, notifier);
     return kHostNoErr;
   });

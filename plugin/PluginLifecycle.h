@@ -19,7 +19,7 @@ HostErr ReloadPlugin(SPMessageData *message);
 HostErr AboutPlugin(SPMessageData *message);
 
 // Init procedure of that About box: the OK button only, no picture.
-HostErr ZV_API AboutInitProc(ADMDialogRef dialog);
+HostErr ZV_API AboutInitProc(ADMDialogRef dialog) noexcept;
 // Notify procedure of a modal dialog's OK button: the dialog manager's own handling, which
 // ends the modal run.
-void ZV_API AboutOKProc(ADMItemRef item, ADMNotifierRef notifier);
+void ZV_API AboutOKProc(ADMItemRef item, ADMNotifierRef notifier) noexcept;

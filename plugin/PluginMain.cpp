@@ -1,15 +1,14 @@
 // The module's entry point: every host message arrives here and is sent to its handler by
-// the dispatch tables below.
+// the dispatch table below.
 #include <span>
 #include <type_traits>
 
 #include "PluginExport.h"
 #include "PluginMessages.h"
+#include "base/Boundary.h"
+#include "base/HostSuites.h"
 #include "plugin/ErrorReport.h"
-#include "plugin/ExceptionCode.h"
-#include "plugin/HostSuites.h"
 #include "plugin/MenusAndNotifiers.h"
-#include "plugin/PluginGlobals.h"
 #include "plugin/PluginLifecycle.h"
 
 namespace {
@@ -20,9 +19,9 @@ enum class Report {
   kFiltered,  // shown in the error dialog unless it is 0, 1 or 'S!Fd'; returned unchanged
 };
 
-using Handler = HostErr (*)(const char *caller, const char *selector, void *message);
+using Handler = HostErr (*)(void *message);
 
-// One row of a dispatch table. A null caller or selector matches any; a null handler
+// One row of the dispatch table. A null caller or selector matches any; a null handler
 // answers 0. The first row whose caller and selector both match decides.
 struct DispatchRow {
   const char *caller;
@@ -38,12 +37,10 @@ Message *MessageOf(HostErr (*)(Message *));
 
 // Calls a handler that takes the message record of its own kind.
 template <auto handler>
-HostErr ForMessage(const char *, const char *, void *message) {
+HostErr ForMessage(void *message) {
   using Message = std::remove_pointer_t<decltype(MessageOf(handler))>;
   return handler(static_cast<Message *>(message));
 }
-
-HostErr HandlePluginCaller(const char *caller, const char *selector, void *message);
 
 constexpr DispatchRow kDispatchTable[] = {
     {kSPAccessCaller, kSPAccessUnloadSelector, ForMessage<UnloadPlugin>, Report::kNever, false},
@@ -56,16 +53,10 @@ constexpr DispatchRow kDispatchTable[] = {
     {kSPInterfaceCaller, kSPInterfaceShutdownSelector, ForMessage<ShutdownPlugin>,
      Report::kFiltered, true},
     {kSPInterfaceCaller, nullptr, nullptr, Report::kNever, false},
-    {nullptr, nullptr, HandlePluginCaller, Report::kFiltered, true},
-};
-
-// The callers that are not the plug-in interface's own; results are reported by the row
-// of kDispatchTable that sent them here.
-constexpr DispatchRow kPluginCallerTable[] = {
     {kCallerAIMenu, kSelectorAIGoMenuItem, ForMessage<goMenuItem>, Report::kFiltered, true},
     {kCallerAIMenu, kSelectorAIUpdateMenuItem, ForMessage<updateMenuItem>, Report::kFiltered, true},
-    {kCallerAIMenu, nullptr, nullptr, Report::kFiltered, true},
     {kCallerAINotifier, kSelectorAINotify, ForMessage<goNotifier>, Report::kFiltered, true},
+    // Every other message: the suites are acquired again after a reload, nothing else is done.
     {nullptr, nullptr, nullptr, Report::kFiltered, true},
 };
 
@@ -73,21 +64,12 @@ bool Matches(const char *pattern, const char *text) {
   return pattern == nullptr || gBasicSuite->IsEqual(pattern, text);
 }
 
-// Every table ends with a row that matches anything.
-const DispatchRow &Lookup(std::span<const DispatchRow> table, const char *caller,
-                          const char *selector) {
-  for (const DispatchRow &row : table) {
+// The table ends with a row that matches anything.
+const DispatchRow &Lookup(const char *caller, const char *selector) {
+  for (const DispatchRow &row : kDispatchTable) {
     if (Matches(row.caller, caller) && Matches(row.selector, selector)) return row;
   }
-  return table.back();
-}
-
-HostErr Run(const DispatchRow &row, const char *caller, const char *selector, void *message) {
-  return row.handler == nullptr ? kHostNoErr : row.handler(caller, selector, message);
-}
-
-HostErr HandlePluginCaller(const char *caller, const char *selector, void *message) {
-  return Run(Lookup(kPluginCallerTable, caller, selector), caller, selector, message);
+  return std::span(kDispatchTable).back();
 }
 
 bool IsQuietResult(HostErr result) {
@@ -97,21 +79,20 @@ bool IsQuietResult(HostErr result) {
 }  // namespace
 
 extern "C" ZV_PLUGIN_EXPORT HostErr ZV_API PluginMain(const char *caller, const char *selector,
-                                                      void *message) {
+                                                      void *message) noexcept {
   auto *head = static_cast<SPMessageData *>(message);
   if (caller == nullptr || selector == nullptr || head == nullptr || head->basic == nullptr) {
     return kHostBadParameterErr;
   }
   gBasicSuite = head->basic;
-  try {
-    const DispatchRow &row = Lookup(kDispatchTable, caller, selector);
+  return AtBoundary([&] {
+    const DispatchRow &row = Lookup(caller, selector);
     HostErr result = row.needsSuites ? AcquireHostSuitesAfterReload() : kHostNoErr;
-    if (result == kHostNoErr) {
-      result = CodeOf([&] { return Run(row, caller, selector, message); });
+    // A handler's exception is its result, reported like any other.
+    if (result == kHostNoErr && row.handler != nullptr) {
+      result = AtBoundary([&] { return row.handler(message); });
     }
     if (row.report == Report::kFiltered && !IsQuietResult(result)) ReportError(head, result);
     return result;
-  } catch (...) {
-    return CodeOfCurrentException();
-  }
+  });
 }

@@ -1,8 +1,8 @@
 #include <cstring>
 
+#include "base/HostSuites.h"
 #include "panel/AboutBox.h"
 #include "panel/ZarvelNonModalDialog.h"
-#include "plugin/HostSuites.h"
 #include "plugin/MenuItemData.h"
 #include "plugin/MenusAndNotifiers.h"
 #include "plugin/PluginGlobals.h"

@@ -1,9 +1,9 @@
+#include "base/Boundary.h"
+#include "base/HostSuites.h"
+#include "base/Trace.h"
 #include "panel/ZarvelNonModalDialog.h"
-#include "plugin/ExceptionCode.h"
-#include "plugin/HostSuites.h"
 #include "plugin/MenusAndNotifiers.h"
 #include "plugin/PluginGlobals.h"
-#include "plugin/Trace.h"
 
 namespace {
 
@@ -59,7 +59,7 @@ inline constexpr PanelOperation kDisableControls{&ZarvelNonModalDialog::DisableD
 // Runs one panel operation; an exception from inside it counts as its failure, so that
 // the operations after it are skipped and the failure is traced like any other.
 HostErr Run(ZarvelNonModalDialog &panel, const PanelOperation &operation) {
-  const HostErr code = CodeOf([&] { return (panel.*operation.run)(); });
+  const HostErr code = AtBoundary([&] { return (panel.*operation.run)(); });
   if (code != kHostNoErr) Trace(operation.failure);
   return code;
 }

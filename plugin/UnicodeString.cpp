@@ -1,6 +1,6 @@
 #include "plugin/UnicodeString.h"
 
-#include "plugin/HostSuites.h"
+#include "base/HostSuites.h"
 
 namespace ai {
 

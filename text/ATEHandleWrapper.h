@@ -6,7 +6,7 @@
 
 #include "HostTypes.h"
 #include "ate/ATETypes.h"
-#include "text/ATEException.h"
+#include "base/ATEException.h"
 
 namespace ATE {
 

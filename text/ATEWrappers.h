@@ -7,8 +7,8 @@
 
 #include <cstdint>
 
-#include "plugin/HostSuites.h"
-#include "text/ATEException.h"
+#include "base/ATEException.h"
+#include "base/HostSuites.h"
 #include "text/ATEHandleWrapper.h"
 
 namespace ATE {

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "HostTypes.h"
-#include "plugin/HostSuites.h"
+#include "base/HostSuites.h"
 
 class OwnedArtSet {
  public:

@@ -5,11 +5,11 @@
 #include <cstdint>
 
 #include "HostTypes.h"
-#include "plugin/HostSuites.h"
-#include "plugin/Trace.h"
+#include "base/HostSuites.h"
+#include "base/Trace.h"
 #include "text/ATEWrappers.h"
 #include "text/OwnedArtSet.h"
-#include "text/SelectionAccess.h"
+#include "text/SelectedFrameSet.h"
 
 // What a frame's work tells the walk.
 enum class FrameWalk { Continue, Stop };

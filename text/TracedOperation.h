@@ -2,11 +2,9 @@
 // failure inside turned into its code, so that nothing escapes.
 #pragma once
 
-#include <type_traits>
-
 #include "HostTypes.h"
-#include "plugin/ExceptionCode.h"
-#include "plugin/Trace.h"
+#include "base/Boundary.h"
+#include "base/Trace.h"
 
 // Traces `start`, runs `body`, traces `end`. Returns the body's code (0 for a body that
 // returns nothing), or the code of the exception that ended it (an ai::Error's or an
@@ -14,16 +12,7 @@
 template <class Body>
 HostErr RunTraced(const char *start, const char *end, Body &&body) {
   Trace(start);
-  HostErr result = kHostNoErr;
-  try {
-    if constexpr (std::is_void_v<std::invoke_result_t<Body>>) {
-      body();
-    } else {
-      result = body();
-    }
-  } catch (...) {
-    result = CodeOfCurrentException();
-  }
+  const HostErr result = AtBoundary(body);
   Trace(end);
   return result;
 }

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/TraceSink.h"
 #include "host/core/UsageError.h"
-#include "plugin/TraceSink.h"
 #include "support/InProcessModule.h"
 
 namespace zvtest {

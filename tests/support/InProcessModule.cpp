@@ -3,7 +3,8 @@
 #include <fstream>
 #include <iterator>
 
-extern "C" HostErr ZV_API PluginMain(const char *caller, const char *selector, void *message);
+extern "C" HostErr ZV_API PluginMain(const char *caller, const char *selector,
+                                     void *message) noexcept;
 
 namespace zvtest {
 

@@ -2,11 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "FrameHostTest.h"
+#include "base/HostSuites.h"
 #include "host/adm/DialogManager.h"
 #include "host/core/Host.h"
 #include "host/core/PluginConnection.h"
 #include "panel/ZarvelNonModalDialog.h"
-#include "plugin/HostSuites.h"
 #include "plugin/PluginGlobals.h"
 
 namespace {

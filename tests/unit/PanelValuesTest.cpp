@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "panel/PanelControls.h"
-#include "panel/SelectedRuns.h"
+#include "panel/RunAgreement.h"
 
 namespace {
 

@@ -8,10 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "plugin/HostSuites.h"
+#include "base/HostSuites.h"
 #include "support/HostHarness.h"
 #include "support/TempFolder.h"
 #include "text/OwnedArtSet.h"
+#include "text/SelectedFrameSet.h"
 #include "text/SelectionAccess.h"
 
 namespace texttest {

@@ -5,9 +5,10 @@
 #include <vector>
 
 #include "TextHostTest.h"
-#include "plugin/HostSuites.h"
+#include "base/HostSuites.h"
 #include "text/ATEWrappers.h"
 #include "text/OwnedArtSet.h"
+#include "text/SelectedFrameSet.h"
 #include "text/SelectionAccess.h"
 
 namespace texttest {

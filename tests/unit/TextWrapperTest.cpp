@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "TextHostTest.h"
-#include "plugin/HostSuites.h"
+#include "base/HostSuites.h"
 #include "text/ATEWrappers.h"
 #include "text/SelectionAccess.h"
 

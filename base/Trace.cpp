@@ -1,9 +1,9 @@
-#include "plugin/Trace.h"
+#include "base/Trace.h"
 
 #ifdef ZARVEL_TRACE_SINK
 #include <utility>
 
-#include "plugin/TraceSink.h"
+#include "base/TraceSink.h"
 
 namespace {
 std::function<void(const std::string &)> &Sink() {

@@ -1,4 +1,4 @@
-#include "plugin/AIError.h"
+#include "base/AIError.h"
 
 void ThrowIfError(HostErr code) {
   if (code != kHostNoErr) throw ai::Error(code);
