@@ -1,7 +1,7 @@
 // The notify procedures of the panel's controls, one per row of the control table: each reads
 // its control once the user has changed it and writes the value into the selected text
 // through the row's command.
-#include <string>
+#include <array>
 #include <utility>
 
 #include "panel/CallbackGuard.h"
@@ -13,20 +13,16 @@
 
 namespace {
 
-std::string ProcTrace(const panel::PanelControl &control, const char *what) {
-  return std::string("ZarvelNonModalDialog::") + control.procName + " : " + what;
-}
-
 // Traces the start and, on every way out, the end; a failed command is traced and goes no
 // further, and nothing thrown reaches the dialog manager.
 void RunItemHandler(const panel::PanelControl &control, ADMItemRef item, ADMNotifierRef notifier) {
   panel::Guarded([&] {
-    Trace(ProcTrace(control, "Start"));
+    Trace(ZarvelNonModalDialog::MemberTrace(control.procName, "Start"));
     if (!panel::IsUserChange(notifier)) return;
     const HostErr code = control.command(item);
     if (code != kHostNoErr && control.commandFailure != nullptr) Trace(control.commandFailure);
   });
-  panel::Guarded([&] { Trace(ProcTrace(control, "End")); });
+  panel::Guarded([&] { Trace(ZarvelNonModalDialog::MemberTrace(control.procName, "End")); });
 }
 
 template <size_t Row>

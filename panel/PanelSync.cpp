@@ -18,9 +18,9 @@
 
 namespace {
 
-// The trace line of a reset's start or end, as the panel's members trace them.
+// The trace line of a reset's start or end.
 std::string ResetTrace(const panel::PanelControl &control, const char *what) {
-  return std::string("ZarvelNonModalDialog::") + control.resetName + " : " + what;
+  return ZarvelNonModalDialog::MemberTrace(control.resetName, what);
 }
 
 // Reads one value per selected run with `read`, between the reset's start and end lines.

@@ -1,6 +1,7 @@
 #include "panel/ZarvelNonModalDialog.h"
 
 #include <new>
+#include <string>
 
 #include "panel/CallbackGuard.h"
 #include "panel/PanelControlTable.h"
@@ -94,6 +95,10 @@ HostErr ZarvelNonModalDialog::Init() {
     items.Enable(item, false);
   }
   return kHostNoErr;
+}
+
+std::string ZarvelNonModalDialog::MemberTrace(const char *member, const char *what) {
+  return std::string("ZarvelNonModalDialog::") + member + " : " + what;
 }
 
 ADMItemRef ZarvelNonModalDialog::Item(int32_t itemID) const {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 
 #include "ADMTypes.h"
 #include "HostTypes.h"
@@ -55,6 +56,9 @@ class ZarvelNonModalDialog : public BaseADMDialog {
 
   // The index of the entry that a popup item's list shows as chosen.
   static int32_t GetPopupSelection(ADMItemRef item);
+
+  // The trace line of a member's start or end: "ZarvelNonModalDialog::<member> : <what>".
+  static std::string MemberTrace(const char *member, const char *what);
 
  private:
   struct Resumed {};

@@ -21,7 +21,7 @@ using zvhost::ItemKind;
 using AdmItem = zvhost::Item;
 
 // One frame holding two runs that differ in every character attribute but kashidas, in a
-// paragraph and a story whose attributes hold values that no entry writes.
+// paragraph and a story whose attributes hold values that no entry writes; and a path.
 const char *const kDocument = R"({
   "format": "zarvel-document/1",
   "stories": [{"paragraphs": [{"text": "abcd", "paragraphDirection": 7,
@@ -30,17 +30,8 @@ const char *const kDocument = R"({
               "diacXOffset": 3, "diacYOffset": 3},
              {"length": 2, "dirOverride": 1, "digitSet": 1, "diacVPos": 1,
               "diacXOffset": 4, "diacYOffset": 4}]}]}],
-  "art": [{"kind": "text", "story": 0, "storyDirection": 7}]
+  "art": [{"kind": "text", "story": 0, "storyDirection": 7}, {"kind": "path"}]
 })";
-
-enum Where { kParagraph, kCharacters, kStory };
-
-// An attribute and the value an entry writes into it.
-struct Written {
-  Where where;
-  const char *attribute;
-  double value;
-};
 
 // An entry's text and what choosing it writes; nothing for "Multiple".
 struct Meaning {
@@ -108,7 +99,8 @@ const std::vector<ControlMeanings> &ListMeanings() {
       {"X", Offsets("diacXOffset")},
       {"Y", Offsets("diacYOffset")},
       {"Story Direction",
-       {{"Left to right", {{kStory, "", 0}}}, {"Right to left", {{kStory, "", 1}}}}},
+       {{"Left to right", {{kStoryDirection, "", 0}}},
+        {"Right to left", {{kStoryDirection, "", 1}}}}},
   };
   return kMeanings;
 }
@@ -135,22 +127,6 @@ class PanelRoundTripTest : public PanelHostTest {
   static std::string ShownAfterChoosing(const AdmItem &item, const char *entry) {
     if (item.kind != ItemKind::kSpinEditPopup) return entry;
     return std::string(entry) + ", marking " + entry;
-  }
-
-  void ExpectWritten(const Written &w) {
-    switch (w.where) {
-      case kParagraph:
-        EXPECT_EQ(Paragraph(w.attribute), w.value) << w.attribute;
-        break;
-      case kCharacters:
-        for (double value : CharValues<double>(0, w.attribute)) {
-          EXPECT_EQ(value, w.value) << w.attribute;
-        }
-        break;
-      case kStory:
-        EXPECT_EQ(StoryDirections(), (std::vector<int64_t>{static_cast<int64_t>(w.value)}));
-        break;
-    }
   }
 };
 
