@@ -5,6 +5,7 @@
 #include "base/HostSuites.h"
 #include "base/Trace.h"
 #include "commands/ListValues.h"
+#include "commands/ValueLists.h"
 #include "text/ATEWrappers.h"
 #include "text/OwnedArtSet.h"
 #include "text/SelectedFrameSet.h"
@@ -12,19 +13,6 @@
 #include "text/TracedOperation.h"
 
 namespace {
-
-// Index 0 of each list is "Multiple", which writes nothing.
-// "Default", "Left to right", "Right to left".
-constexpr std::optional<int32_t> kDirOverrideEntries[] = {std::nullopt, 0, 1, 2};
-constexpr ListValues kDirOverrides{kDirOverrideEntries, std::nullopt};
-// "Default", "Arabic", "Hindi", "Farsi".
-constexpr std::optional<int32_t> kDigitSetEntries[] = {std::nullopt, 0, 1, 2, 3};
-constexpr ListValues kDigitSets{kDigitSetEntries, std::nullopt};
-// "None", "Loose", "Normal", "Tight", "Open Type".
-constexpr std::optional<int32_t> kDiacVPosEntries[] = {std::nullopt, 0, 1, 2, 3, 4};
-constexpr ListValues kDiacVPositions{kDiacVPosEntries, std::nullopt};
-// Unchecked turns kashidas off (1), checked on (0).
-constexpr Kashidas kKashidasForCheckState[] = {1, 0};
 
 // How the number of selected ranges governs the write.
 enum class RangeCount {
@@ -91,20 +79,20 @@ HostErr SetCharacterDirection(int32_t index) {
   static constexpr CharacterCommandTexts kTexts{
       "SetCharacterDirection: Start", "SetCharacterDirection : Didn't get TextSelection Area",
       "SetCharacterDirection: End"};
-  return WriteListValue(kTexts, kDirOverrides, index, &ATE::ICharFeatures::SetDirOverride);
+  return WriteListValue(kTexts, lists::kDirOverrides, index, &ATE::ICharFeatures::SetDirOverride);
 }
 
 HostErr SetDigit(int32_t index) {
   static constexpr CharacterCommandTexts kTexts{
       "SetDigit: Start", "SetDigit : Didn't get TextSelection Area", "SetDigit: End"};
-  return WriteListValue(kTexts, kDigitSets, index, &ATE::ICharFeatures::SetDigitSet);
+  return WriteListValue(kTexts, lists::kDigitSets, index, &ATE::ICharFeatures::SetDigitSet);
 }
 
 HostErr SetDiacriticsPosition(int32_t index) {
   static constexpr CharacterCommandTexts kTexts{
       "SetDiacriticsPosition: Start", "SetDiacriticsPosition : Didn't get TextSelection Area",
       "SetDiacriticsPosition: End"};
-  return WriteListValue(kTexts, kDiacVPositions, index, &ATE::ICharFeatures::SetDiacVPos);
+  return WriteListValue(kTexts, lists::kDiacVPositions, index, &ATE::ICharFeatures::SetDiacVPos);
 }
 
 HostErr SetKashidasCheckBox(int32_t checked) {
@@ -112,7 +100,7 @@ HostErr SetKashidasCheckBox(int32_t checked) {
     return WriteSelectionCharFeatures("SetKashidasCheckBox : Didn't get TextSelection Area",
                                       RangeCount::RequiredToSet,
                                       [&](const ATE::ICharFeatures &features) {
-                                        features.SetKashidas(kKashidasForCheckState[checked != 0]);
+                                        features.SetKashidas(*lists::kKashidas.At(checked != 0));
                                       });
   });
 }

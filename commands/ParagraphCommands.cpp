@@ -3,20 +3,11 @@
 #include <optional>
 
 #include "commands/ListValues.h"
+#include "commands/ValueLists.h"
 #include "text/SelectedFrameWalk.h"
 #include "text/TracedOperation.h"
 
 namespace {
-
-// "Left to right", "Right to left"; any other index is taken as right to left.
-constexpr std::optional<int32_t> kParagraphDirectionEntries[] = {0, 1};
-constexpr ListValues kParagraphDirections{kParagraphDirectionEntries, 1};
-// "Standard", "Arabic", "Naskh".
-constexpr std::optional<int32_t> kJustificationEntries[] = {0, 1, 2};
-constexpr ListValues kJustificationMethods{kJustificationEntries, std::nullopt};
-// "Left to right", "Right to left".
-constexpr std::optional<int32_t> kStoryDirectionEntries[] = {0, 1};
-constexpr ListValues kStoryDirections{kStoryDirectionEntries, std::nullopt};
 
 // The texts one frame command traces.
 struct FrameCommandTexts {
@@ -51,7 +42,7 @@ HostErr SetParagraphDirection(AIArtHandle *art, int32_t index) {
       "SetParagraphDirection : didn't able to retrieve ATE textframe OBJECT corresponding "
       "illustrator Textframe OBJECT ( GetATETextFrame )",
       "SetParagraphDirection: End"};
-  return WriteParagraphAttribute(kTexts, art, kParagraphDirections, index,
+  return WriteParagraphAttribute(kTexts, art, lists::kParagraphDirections, index,
                                  &ATE::IParaFeatures::SetParagraphDirection);
 }
 
@@ -62,7 +53,7 @@ HostErr SetJustification(AIArtHandle *art, int32_t index) {
       "SetJustification : didn't able to retrieve ATE textframe OBJECT corresponding "
       "illustrator Textframe OBJECT ( GetATETextFrame )",
       "SetJustification: End"};
-  return WriteParagraphAttribute(kTexts, art, kJustificationMethods, index,
+  return WriteParagraphAttribute(kTexts, art, lists::kJustificationMethods, index,
                                  &ATE::IParaFeatures::SetJustificationMethod);
 }
 
@@ -76,7 +67,7 @@ HostErr SetStoryDirection(AIArtHandle *art, int32_t index) {
         "illustrator Textframe OBJECT ( GetATETextFrame )",
         [&](const ATE::ITextRange &range) {
           frame = range.GetStory().GetFrame(0);
-          if (const auto value = kStoryDirections.At(index)) frame.SetStoryDirection(*value);
+          if (const auto value = lists::kStoryDirections.At(index)) frame.SetStoryDirection(*value);
           return FrameWalk::Continue;
         });
   });

@@ -7,6 +7,7 @@
 #include "commands/ComposerCommands.h"
 #include "panel/AboutBox.h"
 #include "panel/ItemNotification.h"
+#include "panel/PopupSelection.h"
 #include "panel/ZarvelNonModalDialog.h"
 
 namespace {
@@ -43,7 +44,7 @@ void ZV_API ZarvelNonModalDialog::dialogPopupMenuProc(ADMItemRef item,
   AtBoundary<CalledWhen::kAnyTime>([item, notifier] {
     Trace("ZarvelNonModalDialog::dialogPopupMenuProc : Start");
     if (!panel::IsUserChange(notifier)) return;
-    const int32_t index = GetPopupSelection(item);
+    const int32_t index = panel::PopupSelection(item);
     auto entry = std::ranges::find(kPanelMenuEntries, index, &PanelMenuEntry::index);
     if (entry != std::end(kPanelMenuEntries)) entry->run(item);
   });

@@ -1,11 +1,15 @@
 // Setting the panel's controls from the selected text, and enabling them together. A panel
 // whose dialog is gone has nothing to set: every operation then returns 0 at once.
+#include <string>
+#include <variant>
 #include <vector>
 
+#include "base/Boundary.h"
 #include "base/HostSuites.h"
 #include "base/Trace.h"
 #include "commands/ComposerCommands.h"
-#include "panel/PanelControls.h"
+#include "commands/ListValues.h"
+#include "panel/PanelControlTable.h"
 #include "panel/RunAgreement.h"
 #include "panel/ZarvelNonModalDialog.h"
 #include "text/ATEWrappers.h"
@@ -14,8 +18,35 @@
 #include "text/SelectedRuns.h"
 #include "text/SelectionAccess.h"
 
-void ZarvelNonModalDialog::SetRunList(const panel::ListControl &control,
-                                      std::span<const panel::ValueEntry> entries,
+namespace {
+
+// The trace line of a reset's start or end.
+std::string ResetTrace(const panel::PanelControl &control, const char *what) {
+  return ZarvelNonModalDialog::MemberTrace(control.resetName, what);
+}
+
+// Reads one value per selected run with `read`, between the reset's start and end lines.
+template <class Value>
+std::vector<Value> TracedRunValues(const panel::PanelControl &control,
+                                   Value (*read)(const ATE::ICharFeatures &)) {
+  Trace(ResetTrace(control, "Start"));
+  return CollectRunFeature<Value>([read](ATE::ICharFeatures &features) { return read(features); });
+}
+
+}  // namespace
+
+ZarvelNonModalDialog::SelectionShown ZarvelNonModalDialog::ShowSelection() {
+  for (const panel::PanelControl &control : panel::kControls) {
+    if (dialog == nullptr) break;
+    const HostErr code = AtBoundary([&] {
+      return std::visit([&](auto reading) { return Reset(control, reading); }, control.reading);
+    });
+    if (code != kHostNoErr) return {code, control.resetName};
+  }
+  return {};
+}
+
+void ZarvelNonModalDialog::SetRunList(const panel::PanelControl &control,
                                       std::span<const int32_t> values) const {
   switch (panel::AgreementOf(values)) {
     case panel::Agreement::kAbsent:
@@ -25,100 +56,53 @@ void ZarvelNonModalDialog::SetRunList(const panel::ListControl &control,
       SetPopupList(control, panel::kMultipleEntry);
       break;
     case panel::Agreement::kUniform:
-      SetPopupList(control, panel::EntryForValue(entries, values.back()));
+      SetPopupList(control, control.values->EntryOf(values.back()));
       break;
   }
 }
 
-void ZarvelNonModalDialog::SetOffsetField(int32_t itemID, std::span<const float> values) const {
-  const bool uniform = panel::AgreementOf(values) == panel::Agreement::kUniform;
-  Require(gADMItemSuite).SetFloatValue(Item(itemID), uniform ? values.front() : 0.0f);
-}
-
-HostErr ZarvelNonModalDialog::ResetComposerMenuItem() {
-  if (dialog == nullptr) return kHostNoErr;
-  Trace("ZarvelNonModalDialog::ResetComposerMenuItem : Start");
+HostErr ZarvelNonModalDialog::Reset(const panel::PanelControl &control, panel::ComposerReading) {
+  Trace(ResetTrace(control, "Start"));
   AIArtHandle art = nullptr;
   ComposerEngine engine = 0;
   bool everyLine = false;
   // A failing read leaves what it had read so far; the list shows that.
   GetComposerEngin(&art, &engine, &everyLine);
-  SetPopupList(panel::kComposerList, panel::ComposerEntryFor(engine, everyLine));
-  Trace("ZarvelNonModalDialog::ResetComposerMenuItem : End");
+  SetPopupList(control, panel::ComposerEntryFor(engine, everyLine));
+  Trace(ResetTrace(control, "End"));
   return kHostNoErr;
 }
 
-HostErr ZarvelNonModalDialog::ResetCharacterDirectionMenuItem() {
-  if (dialog == nullptr) return kHostNoErr;
-  Trace("ZarvelNonModalDialog::ResetCharacterDirectionMenuItem : Start");
-  const std::vector<DirOverride> values = CollectRunFeature<DirOverride>(
-      [](ATE::ICharFeatures &features) { return features.GetDirOverride(); });
-  SetRunList(panel::kCharacterDirectionList, panel::kCharacterDirectionEntries, values);
-  Trace("ZarvelNonModalDialog::ResetCharacterDirectionMenuItem : End");
+HostErr ZarvelNonModalDialog::Reset(const panel::PanelControl &control,
+                                    panel::RunListReading reading) {
+  const std::vector<int32_t> values = TracedRunValues(control, reading.read);
+  SetRunList(control, values);
+  Trace(ResetTrace(control, "End"));
   return kHostNoErr;
 }
 
-HostErr ZarvelNonModalDialog::ResetParagraphDirectionMenuItem() {
-  if (dialog == nullptr) return kHostNoErr;
+// The paragraph lists trace nothing of their own.
+HostErr ZarvelNonModalDialog::Reset(const panel::PanelControl &control,
+                                    panel::ParagraphListReading reading) {
   AIArtHandle art = nullptr;
-  ATE::IParaFeatures features = GetParaFeature(&art);
-  SetPopupList(panel::kParagraphDirectionList,
-               panel::EntryForValue(panel::kDirectionEntries, features.GetParagraphDirection()));
+  const ATE::IParaFeatures features = GetParaFeature(&art);
+  SetPopupList(control, control.values->EntryOf(reading.read(features)));
   return kHostNoErr;
 }
 
-HostErr ZarvelNonModalDialog::ResetJustificationMenuItem() {
-  if (dialog == nullptr) return kHostNoErr;
-  AIArtHandle art = nullptr;
-  ATE::IParaFeatures features = GetParaFeature(&art);
-  SetPopupList(panel::kJustificationList, panel::EntryForValue(panel::kJustificationEntries,
-                                                               features.GetJustificationMethod()));
+// Writes a uniform offset into the field, 0 when the runs differ or there are none.
+HostErr ZarvelNonModalDialog::Reset(const panel::PanelControl &control,
+                                    panel::OffsetReading reading) {
+  const std::vector<float> values = TracedRunValues(control, reading.read);
+  const bool uniform = panel::AgreementOf<float>(values) == panel::Agreement::kUniform;
+  Require(gADMItemSuite).SetFloatValue(Item(control.itemID), uniform ? values.front() : 0.0f);
+  Trace(ResetTrace(control, "End"));
   return kHostNoErr;
 }
 
-HostErr ZarvelNonModalDialog::ResetDigitsMenuItem() {
-  if (dialog == nullptr) return kHostNoErr;
-  Trace("ZarvelNonModalDialog::ResetDigitsMenuItem : Start");
-  const std::vector<DigitSet> values = CollectRunFeature<DigitSet>(
-      [](ATE::ICharFeatures &features) { return features.GetDigitSet(); });
-  SetRunList(panel::kDigitsList, panel::kDigitsEntries, values);
-  Trace("ZarvelNonModalDialog::ResetDigitsMenuItem : End");
-  return kHostNoErr;
-}
-
-HostErr ZarvelNonModalDialog::ResetDiacriticsPositionMenuItem() {
-  if (dialog == nullptr) return kHostNoErr;
-  Trace("ZarvelNonModalDialog::ResetDiacriticsPositionMenuItem : Start");
-  const std::vector<DiacVPos> values = CollectRunFeature<DiacVPos>(
-      [](ATE::ICharFeatures &features) { return features.GetDiacVPos(); });
-  SetRunList(panel::kDiacriticsPositionList, panel::kDiacriticsPositionEntries, values);
-  Trace("ZarvelNonModalDialog::ResetDiacriticsPositionMenuItem : End");
-  return kHostNoErr;
-}
-
-HostErr ZarvelNonModalDialog::ResetDiacriticsXOffsetMenuItem() {
-  if (dialog == nullptr) return kHostNoErr;
-  Trace("ZarvelNonModalDialog::ResetDiacriticsXOffsetMenuItem : Start");
-  const std::vector<float> values = CollectRunFeature<float>(
-      [](ATE::ICharFeatures &features) { return features.GetDiacXOffset(); });
-  SetOffsetField(panel::kDiacriticsXOffsetList.itemID, values);
-  Trace("ZarvelNonModalDialog::ResetDiacriticsXOffsetMenuItem : End");
-  return kHostNoErr;
-}
-
-HostErr ZarvelNonModalDialog::ResetDiacriticsYOffsetMenuItem() {
-  if (dialog == nullptr) return kHostNoErr;
-  Trace("ZarvelNonModalDialog::ResetDiacriticsYOffsetMenuItem : Start");
-  const std::vector<float> values = CollectRunFeature<float>(
-      [](ATE::ICharFeatures &features) { return features.GetDiacYOffset(); });
-  SetOffsetField(panel::kDiacriticsYOffsetList.itemID, values);
-  Trace("ZarvelNonModalDialog::ResetDiacriticsYOffsetMenuItem : End");
-  return kHostNoErr;
-}
-
-HostErr ZarvelNonModalDialog::ResetStoryDirectionMenuItem() {
-  if (dialog == nullptr) return kHostNoErr;
-  Trace("ResetStoryDirectionMenuItem: Start");
+HostErr ZarvelNonModalDialog::Reset(const panel::PanelControl &control,
+                                    panel::StoryDirectionReading) {
+  Trace(std::string(control.resetName) + ": Start");
   OwnedArtSet artSet;
   int32_t count = 0;
   GetCountArtSet(artSet.Address(), &count);
@@ -128,14 +112,12 @@ HostErr ZarvelNonModalDialog::ResetStoryDirectionMenuItem() {
   ATE::ITextRange range;
   GetTextRange(&art, range);
   const int32_t direction = range.GetStory().GetFrame(0).GetStoryDirection();
-  SetPopupList(panel::kStoryDirectionList,
-               panel::EntryForValue(panel::kDirectionEntries, direction));
+  SetPopupList(control, control.values->EntryOf(direction));
   return kHostNoErr;
 }
 
-HostErr ZarvelNonModalDialog::ResetKashidasCheckBox() {
-  if (dialog == nullptr) return kHostNoErr;
-  Trace("ZarvelNonModalDialog::ResetKashidasCheckBox : Start");
+HostErr ZarvelNonModalDialog::Reset(const panel::PanelControl &control, panel::KashidasReading) {
+  Trace(ResetTrace(control, "Start"));
   // With no document open the box stays disabled like the other controls: there is no text
   // a click could change. Without a count the box stays as it is.
   int32_t openDocuments = 0;
@@ -154,7 +136,7 @@ HostErr ZarvelNonModalDialog::ResetKashidasCheckBox() {
   });
 
   const ADMItemSuite7 &items = Require(gADMItemSuite);
-  ADMItemRef box = Item(panel::kKashidasItem);
+  ADMItemRef box = Item(control.itemID);
   switch (panel::AgreementOf<Kashidas>(values)) {
     case panel::Agreement::kMixed:
       // Runs that disagree leave the box checked and out of reach.
@@ -167,19 +149,21 @@ HostErr ZarvelNonModalDialog::ResetKashidasCheckBox() {
       break;
     case panel::Agreement::kUniform:
       // A value that the box cannot show leaves its check mark as it was.
-      if (auto checked = panel::EntryForValue(panel::kKashidasCheckedEntries, values.front())) {
+      if (auto checked = control.values->EntryOf(values.front())) {
         items.SetBooleanValue(box, *checked != 0);
       }
       items.Enable(box, live);
       break;
   }
-  Trace("ZarvelNonModalDialog::ResetKashidasCheckBox : End");
+  Trace(ResetTrace(control, "End"));
   return kHostNoErr;
 }
 
 void ZarvelNonModalDialog::SetItemsEnabled(bool enable) const {
   const ADMItemSuite7 &items = Require(gADMItemSuite);
-  for (int32_t itemID : panel::kSwitchedItems) items.Enable(Item(itemID), enable);
+  for (const panel::PanelControl &control : panel::kControls) {
+    items.Enable(Item(control.itemID), enable);
+  }
 }
 
 HostErr ZarvelNonModalDialog::EnableDialogItem() {

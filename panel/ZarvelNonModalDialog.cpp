@@ -1,10 +1,12 @@
 #include "panel/ZarvelNonModalDialog.h"
 
 #include <new>
+#include <string>
 
 #include "base/Boundary.h"
 #include "base/HostSuites.h"
 #include "base/Trace.h"
+#include "panel/PanelControlTable.h"
 #include "panel/PanelControls.h"
 
 namespace {
@@ -87,35 +89,23 @@ HostErr ZarvelNonModalDialog::Init() {
 
   items.SetPicture(Item(panel::kLogoItem), panel::kLogoPictureID, panel::kPictureName);
 
-  // Every list control: its handler, its list and the entry it starts on.
-  struct StartingControl {
-    const panel::ListControl &control;
-    ADMItemNotifyProc notify;
-    int32_t startingEntry;
-  };
-  static const StartingControl kStartingControls[] = {
-      {panel::kComposerList, PopupProc, 0},
-      {panel::kCharacterDirectionList, CharacterDirectionPopupProc, 1},
-      {panel::kParagraphDirectionList, ParagraphDirectionPopupProc, 0},
-      {panel::kJustificationList, JustificationPopupProc, 0},
-      {panel::kDigitsList, DigitsPopupProc, 1},
-      {panel::kDiacriticsPositionList, DiacriticsPositionPopupProc, 1},
-      {panel::kDiacriticsXOffsetList, DiacriticsXOffsetPopupProc, 5},
-      {panel::kDiacriticsYOffsetList, DiacriticsYOffsetPopupProc, 5},
-      {panel::kStoryDirectionList, StoryDirectionPopupProc, 0},
-  };
-  for (const StartingControl &row : kStartingControls) {
-    ADMItemRef item = Item(row.control.itemID);
-    items.SetNotifyProc(item, row.notify);
-    SetPopupList(row.control, row.startingEntry);
+  // Every control: its notify procedure, the entry its list starts on (the check box starts
+  // checked), and disabled until a document is there.
+  for (const panel::PanelControl &control : panel::kControls) {
+    ADMItemRef item = Item(control.itemID);
+    items.SetNotifyProc(item, panel::NotifyProcOf(control));
+    if (control.menuResID != 0) {
+      SetPopupList(control, control.startEntry);
+    } else {
+      items.SetBooleanValue(item, control.startEntry != 0);
+    }
     items.Enable(item, false);
   }
-
-  ADMItemRef kashidas = Item(panel::kKashidasItem);
-  items.SetNotifyProc(kashidas, KashidasCheckBoxProc);
-  items.SetBooleanValue(kashidas, true);
-  items.Enable(kashidas, false);
   return kHostNoErr;
+}
+
+std::string ZarvelNonModalDialog::MemberTrace(const char *member, const char *what) {
+  return std::string("ZarvelNonModalDialog::") + member + " : " + what;
 }
 
 ADMItemRef ZarvelNonModalDialog::Item(int32_t itemID) const {
@@ -124,7 +114,7 @@ ADMItemRef ZarvelNonModalDialog::Item(int32_t itemID) const {
   return item;
 }
 
-void ZarvelNonModalDialog::SetPopupList(const panel::ListControl &control,
+void ZarvelNonModalDialog::SetPopupList(const panel::PanelControl &control,
                                         std::optional<int32_t> entry) const {
   ADMListRef list = Require(gADMItemSuite).GetList(Item(control.itemID));
   if (list == nullptr) return;

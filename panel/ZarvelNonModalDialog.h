@@ -5,14 +5,20 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 
 #include "ADMTypes.h"
 #include "HostTypes.h"
 #include "panel/BaseADMDialog.h"
 
 namespace panel {
-struct ListControl;
-struct ValueEntry;
+struct PanelControl;
+struct ComposerReading;
+struct RunListReading;
+struct ParagraphListReading;
+struct OffsetReading;
+struct StoryDirectionReading;
+struct KashidasReading;
 }  // namespace panel
 
 class ZarvelNonModalDialog : public BaseADMDialog {
@@ -32,26 +38,24 @@ class ZarvelNonModalDialog : public BaseADMDialog {
   // the suspended one takes its dialog back. Makes no host call.
   static ZarvelNonModalDialog *Resume(void *storage, ADMDialogRef dialog);
 
-  // Set each control again from the selected text; each returns 0 unless said otherwise.
-  HostErr ResetComposerMenuItem();
-  HostErr ResetCharacterDirectionMenuItem();
-  HostErr ResetParagraphDirectionMenuItem();
-  HostErr ResetJustificationMenuItem();
-  HostErr ResetDigitsMenuItem();
-  HostErr ResetDiacriticsPositionMenuItem();
-  HostErr ResetDiacriticsXOffsetMenuItem();
-  HostErr ResetDiacriticsYOffsetMenuItem();
-  HostErr ResetStoryDirectionMenuItem();
-  // Also keeps the box disabled while no document is open; returns the host's code when the
-  // open documents cannot be counted.
-  HostErr ResetKashidasCheckBox();
+  // The outcome of setting the controls from the selected text: 0, or the code of the first
+  // reset that failed and that reset's name.
+  struct SelectionShown {
+    HostErr code = kHostNoErr;
+    const char *failedReset = nullptr;
+  };
+  // On a selection change: sets every control again from the selected text, in the order of
+  // the control table, stopping at the first reset that fails (an exception counts as its
+  // failure). The Kashidas reset also keeps the box disabled while no document is open; it
+  // fails with the host's code when the open documents cannot be counted.
+  SelectionShown ShowSelection();
 
   // Enable or disable items 5 to 14 together; each returns 0.
   HostErr EnableDialogItem();
   HostErr DisableDialogItem();
 
-  // The index of the entry that a popup item's list shows as chosen.
-  static int32_t GetPopupSelection(ADMItemRef item);
+  // The trace line of a member's start or end: "ZarvelNonModalDialog::<member> : <what>".
+  static std::string MemberTrace(const char *member, const char *what);
 
  private:
   struct Resumed {};
@@ -61,27 +65,22 @@ class ZarvelNonModalDialog : public BaseADMDialog {
   // The panel's item with that id; a missing item is a fault of the dialog resource.
   ADMItemRef Item(int32_t itemID) const;
   // Refills a list control from its menu resource, then chooses `entry` when there is one.
-  void SetPopupList(const panel::ListControl &control, std::optional<int32_t> entry) const;
+  void SetPopupList(const panel::PanelControl &control, std::optional<int32_t> entry) const;
   // Shows the values read from the selected runs: the entry of a uniform value, "Multiple"
   // when they differ, the first value's entry when there are none.
-  void SetRunList(const panel::ListControl &control, std::span<const panel::ValueEntry> entries,
-                  std::span<const int32_t> values) const;
-  // Writes a uniform offset into the field, 0 when the runs differ or there are none.
-  void SetOffsetField(int32_t itemID, std::span<const float> values) const;
+  void SetRunList(const panel::PanelControl &control, std::span<const int32_t> values) const;
+
+  // The resets, one per way a control is read (see panel/PanelControlTable.h); each returns
+  // 0 unless said otherwise above.
+  HostErr Reset(const panel::PanelControl &control, panel::ComposerReading reading);
+  HostErr Reset(const panel::PanelControl &control, panel::RunListReading reading);
+  HostErr Reset(const panel::PanelControl &control, panel::ParagraphListReading reading);
+  HostErr Reset(const panel::PanelControl &control, panel::OffsetReading reading);
+  HostErr Reset(const panel::PanelControl &control, panel::StoryDirectionReading reading);
+  HostErr Reset(const panel::PanelControl &control, panel::KashidasReading reading);
   void SetItemsEnabled(bool enable) const;
 
   static void ZV_API DlgDestroyProc(ADMDialogRef dialog) noexcept;
-
-  static void ZV_API PopupProc(ADMItemRef item, ADMNotifierRef notifier) noexcept;
-  static void ZV_API CharacterDirectionPopupProc(ADMItemRef item, ADMNotifierRef notifier) noexcept;
-  static void ZV_API ParagraphDirectionPopupProc(ADMItemRef item, ADMNotifierRef notifier) noexcept;
-  static void ZV_API JustificationPopupProc(ADMItemRef item, ADMNotifierRef notifier) noexcept;
-  static void ZV_API DigitsPopupProc(ADMItemRef item, ADMNotifierRef notifier) noexcept;
-  static void ZV_API DiacriticsPositionPopupProc(ADMItemRef item, ADMNotifierRef notifier) noexcept;
-  static void ZV_API DiacriticsXOffsetPopupProc(ADMItemRef item, ADMNotifierRef notifier) noexcept;
-  static void ZV_API DiacriticsYOffsetPopupProc(ADMItemRef item, ADMNotifierRef notifier) noexcept;
-  static void ZV_API StoryDirectionPopupProc(ADMItemRef item, ADMNotifierRef notifier) noexcept;
-  static void ZV_API KashidasCheckBoxProc(ADMItemRef item, ADMNotifierRef notifier) noexcept;
 
   static void ZV_API dialogPopupMenuProc(ADMItemRef item, ADMNotifierRef notifier) noexcept;
   static HostBool ZV_API dialogPopupMenuTrackProc(ADMItemRef item, ADMTrackerRef tracker) noexcept;

@@ -1,6 +1,9 @@
+#include <string>
+
 #include "base/Boundary.h"
 #include "base/HostSuites.h"
 #include "base/Trace.h"
+#include "panel/PanelControlTable.h"
 #include "panel/ZarvelNonModalDialog.h"
 #include "plugin/MenusAndNotifiers.h"
 #include "plugin/PluginGlobals.h"
@@ -21,54 +24,23 @@ inline constexpr Registration kRegistrations[] = {
     {kAIDocumentClosedNotifier, &PluginGlobals::documentClosedNotifier},
 };
 
-// A panel operation, with the trace text that names it when it fails.
-struct PanelOperation {
-  HostErr (ZarvelNonModalDialog::*run)();
-  const char *failure;
-};
+// The trace text of a failing panel operation on a notification, naming the reset.
+std::string FailureText(const char *resetName) {
+  return std::string("goNotifier : didn't able to ") + resetName;
+}
 
-// What a selection change runs, in this order, stopping at the first failure.
-inline constexpr PanelOperation kSelectionResets[] = {
-    {&ZarvelNonModalDialog::ResetComposerMenuItem,
-     "goNotifier : didn't able to ResetComposerMenuItem"},
-    {&ZarvelNonModalDialog::ResetCharacterDirectionMenuItem,
-     "goNotifier : didn't able to ResetCharacterDirectionMenuItem"},
-    {&ZarvelNonModalDialog::ResetParagraphDirectionMenuItem,
-     "goNotifier : didn't able to ResetParagraphDirectionMenuItem"},
-    {&ZarvelNonModalDialog::ResetJustificationMenuItem,
-     "goNotifier : didn't able to ResetJustificationMenuItem"},
-    {&ZarvelNonModalDialog::ResetDigitsMenuItem, "goNotifier : didn't able to ResetDigitsMenuItem"},
-    {&ZarvelNonModalDialog::ResetDiacriticsPositionMenuItem,
-     "goNotifier : didn't able to ResetDiacriticsPositionMenuItem"},
-    {&ZarvelNonModalDialog::ResetDiacriticsXOffsetMenuItem,
-     "goNotifier : didn't able to ResetDiacriticsXOffsetMenuItem"},
-    {&ZarvelNonModalDialog::ResetDiacriticsYOffsetMenuItem,
-     "goNotifier : didn't able to ResetDiacriticsYOffsetMenuItem"},
-    {&ZarvelNonModalDialog::ResetStoryDirectionMenuItem,
-     "goNotifier : didn't able to ResetStoryDirectionMenuItem"},
-    {&ZarvelNonModalDialog::ResetKashidasCheckBox,
-     "goNotifier : didn't able to ResetKashidasCheckBox"},
-};
-
-// Enabling and disabling the controls are traced with the first reset's text.
-inline constexpr PanelOperation kEnableControls{&ZarvelNonModalDialog::EnableDialogItem,
-                                                kSelectionResets[0].failure};
-inline constexpr PanelOperation kDisableControls{&ZarvelNonModalDialog::DisableDialogItem,
-                                                 kSelectionResets[0].failure};
-
-// Runs one panel operation; an exception from inside it counts as its failure, so that
-// the operations after it are skipped and the failure is traced like any other.
-HostErr Run(ZarvelNonModalDialog &panel, const PanelOperation &operation) {
-  const HostErr code = AtBoundary([&] { return (panel.*operation.run)(); });
-  if (code != kHostNoErr) Trace(operation.failure);
+// Enabling or disabling the controls; a failure, or an exception from inside, is traced with
+// the first reset's text.
+HostErr SwitchControls(ZarvelNonModalDialog &panel, HostErr (ZarvelNonModalDialog::*run)()) {
+  const HostErr code = AtBoundary([&] { return (panel.*run)(); });
+  if (code != kHostNoErr) Trace(FailureText(panel::kControls.front().resetName));
   return code;
 }
 
-HostErr RunSelectionResets(ZarvelNonModalDialog &panel) {
-  for (const PanelOperation &reset : kSelectionResets) {
-    if (const HostErr code = Run(panel, reset); code != kHostNoErr) return code;
-  }
-  return kHostNoErr;
+HostErr OnSelectionChanged(ZarvelNonModalDialog &panel) {
+  const ZarvelNonModalDialog::SelectionShown shown = panel.ShowSelection();
+  if (shown.code != kHostNoErr) Trace(FailureText(shown.failedReset));
+  return shown.code;
 }
 
 HostErr OnDocumentClosed(ZarvelNonModalDialog &panel) {
@@ -77,7 +49,7 @@ HostErr OnDocumentClosed(ZarvelNonModalDialog &panel) {
   if (const HostErr code = Require(gAIDocumentListSuite).Count(&open); code != kHostNoErr) {
     return code;
   }
-  return open <= 0 ? Run(panel, kDisableControls) : kHostNoErr;
+  return open <= 0 ? SwitchControls(panel, &ZarvelNonModalDialog::DisableDialogItem) : kHostNoErr;
 }
 
 }  // namespace
@@ -100,9 +72,9 @@ HostErr goNotifier(AINotifierMessage *message) {
   if (panel == nullptr || panel->GetDialogRef() == nullptr) return kHostNoErr;
 
   if (fired == gGlobals->documentNewNotifier || fired == gGlobals->documentOpenedNotifier) {
-    return Run(*panel, kEnableControls);
+    return SwitchControls(*panel, &ZarvelNonModalDialog::EnableDialogItem);
   }
   if (fired == gGlobals->documentClosedNotifier) return OnDocumentClosed(*panel);
-  if (fired == gGlobals->selectionChangedNotifier) return RunSelectionResets(*panel);
+  if (fired == gGlobals->selectionChangedNotifier) return OnSelectionChanged(*panel);
   return kHostNoErr;
 }

@@ -50,12 +50,6 @@ class PanelHandlersTest : public PanelHostTest {
 };
 
 TEST_F(PanelHandlersTest, EveryControlWritesTheChosenValueIntoTheSelectedText) {
-  enum Where { kParagraph, kCharacters, kStoryDirection };
-  struct Written {
-    Where where;
-    const char *attribute;
-    double value;
-  };
   struct Case {
     const char *action;
     std::vector<Written> written;
@@ -86,19 +80,7 @@ TEST_F(PanelHandlersTest, EveryControlWritesTheChosenValueIntoTheSelectedText) {
     Select("art 0");
     harness_.Run(c.action);
     for (const Json &refused : harness_.Pending("refused")) ADD_FAILURE() << refused.dump();
-    for (const Written &w : c.written) {
-      switch (w.where) {
-        case kParagraph:
-          EXPECT_EQ(Paragraph(w.attribute), w.value) << w.attribute;
-          break;
-        case kCharacters:
-          EXPECT_EQ(Characters(w.attribute), w.value) << w.attribute;
-          break;
-        case kStoryDirection:
-          EXPECT_EQ(StoryDirections(), (Ints{static_cast<int64_t>(w.value), 0}));
-          break;
-      }
-    }
+    for (const Written &w : c.written) ExpectWritten(w);
     ExpectNothingAlive();
   }
 }

@@ -40,8 +40,36 @@ struct Shown {
   const char *text;
 };
 
+// Where a control's value goes: the first paragraph of story 0, every character of story 0,
+// or the story direction of the art.
+enum Where { kParagraph, kCharacters, kStoryDirection };
+
+// An attribute and the value a control is expected to have written into it.
+struct Written {
+  Where where;
+  const char *attribute;
+  double value;
+};
+
 class PanelHostTest : public texttest::TextHostTest {
  protected:
+  // For the story direction, the document holds the selected frame and then a path.
+  void ExpectWritten(const Written &w) {
+    switch (w.where) {
+      case kParagraph:
+        EXPECT_EQ(Paragraph(w.attribute), w.value) << w.attribute;
+        break;
+      case kCharacters:
+        for (double value : CharValues<double>(0, w.attribute)) {
+          EXPECT_EQ(value, w.value) << w.attribute;
+        }
+        break;
+      case kStoryDirection:
+        EXPECT_EQ(StoryDirections(), (std::vector<int64_t>{static_cast<int64_t>(w.value), 0}));
+        break;
+    }
+  }
+
   void ExpectLists(const std::vector<Shown> &lists, const std::string &when) {
     for (const Shown &shown : lists) {
       EXPECT_EQ(Entry(shown.id), shown.entry) << when << ", item " << shown.id;

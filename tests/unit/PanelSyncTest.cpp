@@ -255,6 +255,94 @@ TEST_F(PanelSyncTest, ASelectionChangeRunsTheResetsInOrderAndEachTracesItsLines)
   ExpectNothingAlive();
 }
 
+// The traces of one reset: its start line, what it calls, its end line where it has one.
+struct ResetTraces {
+  const char *name;
+  Texts lines;
+};
+
+Texts Member(const std::string &name, const Texts &inner) {
+  Texts lines{"ZarvelNonModalDialog::" + name + " : Start"};
+  lines.insert(lines.end(), inner.begin(), inner.end());
+  lines.push_back("ZarvelNonModalDialog::" + name + " : End");
+  return lines;
+}
+
+// Everything a selection change of kFrameAndPath's frame traces, reset by reset in the
+// order they run. The two paragraph resets trace only the reader they call.
+std::vector<ResetTraces> WholeSelectionChange() {
+  const Texts count{"GetCountArtSet: Start", "GetCountArtSet: End"};
+  const Texts runs{"GetTextRanges: Start", "GetTextRanges: End"};
+  auto around = [](const std::string &name, const Texts &inner) {
+    Texts lines{name + ": Start"};
+    lines.insert(lines.end(), inner.begin(), inner.end());
+    lines.push_back(name + ": End");
+    return lines;
+  };
+  Texts story{"ResetStoryDirectionMenuItem: Start"};
+  story.insert(story.end(), count.begin(), count.end());
+  for (const std::string &line : around("GetTextRange", count)) story.push_back(line);
+  return {
+      {"ResetComposerMenuItem", Member("ResetComposerMenuItem", around("GetComposerEngin", count))},
+      {"ResetCharacterDirectionMenuItem", Member("ResetCharacterDirectionMenuItem", runs)},
+      {"ResetParagraphDirectionMenuItem", around("GetParaFeature", count)},
+      {"ResetJustificationMenuItem", around("GetParaFeature", count)},
+      {"ResetDigitsMenuItem", Member("ResetDigitsMenuItem", runs)},
+      {"ResetDiacriticsPositionMenuItem", Member("ResetDiacriticsPositionMenuItem", runs)},
+      {"ResetDiacriticsXOffsetMenuItem", Member("ResetDiacriticsXOffsetMenuItem", runs)},
+      {"ResetDiacriticsYOffsetMenuItem", Member("ResetDiacriticsYOffsetMenuItem", runs)},
+      {"ResetStoryDirectionMenuItem", story},
+      {"ResetKashidasCheckBox", Member("ResetKashidasCheckBox", runs)},
+  };
+}
+
+TEST_F(PanelSyncTest, AWholeSelectionChangeTracesEveryResetInOrder) {
+  Open(kFrameAndPath);
+  harness_.Run("select art 0");
+  Texts expected;
+  for (const ResetTraces &reset : WholeSelectionChange()) {
+    expected.insert(expected.end(), reset.lines.begin(), reset.lines.end());
+  }
+  EXPECT_EQ(Traces(), expected);
+}
+
+// A failure in a reset ends the pass there: the traces are those of every reset before it,
+// its own up to the failed read, and the failure line that names it. This also orders the
+// two paragraph resets, whose traces are alike.
+TEST_F(PanelSyncTest, AFailingResetEndsTheWholeSelectionChangeWhereItStands) {
+  struct Case {
+    const char *failure;  // an operation that only this reset calls
+    size_t reset;         // its place in the order
+    size_t linesBefore;   // its own lines traced before the read fails
+  };
+  const Case cases[] = {
+      {"ATE CharFeatures Suite/GetDirOverride:ATEp", 1, 3},
+      {"ATE ParaFeatures Suite/GetParagraphDirection:ATEp", 2, 4},
+      {"ATE ParaFeatures Suite/GetJustificationMethod:ATEp", 3, 4},
+      {"ATE CharFeatures Suite/GetDigitSet:ATEp", 4, 3},
+      {"ATE CharFeatures Suite/GetDiacVPos:ATEp", 5, 3},
+      {"ATE CharFeatures Suite/GetDiacXOffset:ATEp", 6, 3},
+      {"ATE CharFeatures Suite/GetDiacYOffset:ATEp", 7, 3},
+      {"ATE TextFrame Suite/GetStoryDirection:ATEp", 8, 7},
+      {"AI Document List Suite/Count:NESS", 9, 1},
+  };
+  const std::vector<ResetTraces> whole = WholeSelectionChange();
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.failure);
+    Open(kFrameAndPath);
+    Fail(c.failure);
+    harness_.Run("select art 0");
+    Texts expected;
+    for (size_t reset = 0; reset < c.reset; ++reset) {
+      expected.insert(expected.end(), whole[reset].lines.begin(), whole[reset].lines.end());
+    }
+    const Texts &failing = whole[c.reset].lines;
+    expected.insert(expected.end(), failing.begin(), failing.begin() + c.linesBefore);
+    expected.push_back(std::string("goNotifier : didn't able to ") + whole[c.reset].name);
+    EXPECT_EQ(Traces(), expected);
+  }
+}
+
 TEST_F(PanelSyncTest, AFailedSelectionReadShowsTheNoTextStateAndIsNotReported) {
   Open(kFrameAndPath);
   Select("art 0");

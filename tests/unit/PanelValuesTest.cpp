@@ -5,7 +5,8 @@
 #include <limits>
 #include <vector>
 
-#include "panel/PanelControls.h"
+#include "commands/ValueLists.h"
+#include "panel/PanelControlTable.h"
 #include "panel/RunAgreement.h"
 
 namespace {
@@ -52,13 +53,26 @@ TEST(PanelComposerChoices, AnEngineNoEntryNamesShowsTheLastEntry) {
 
 TEST(PanelValueLists, RunListsKeepMultipleAtTheTopAndNameOnlyKnownValues) {
   // Entry 0 is "Multiple" in the three run lists: no engine value may map onto it.
-  for (auto entries : {std::span<const panel::ValueEntry>(panel::kCharacterDirectionEntries),
-                       std::span<const panel::ValueEntry>(panel::kDigitsEntries),
-                       std::span<const panel::ValueEntry>(panel::kDiacriticsPositionEntries)}) {
-    for (const panel::ValueEntry &row : entries) EXPECT_NE(row.entry, panel::kMultipleEntry);
-    EXPECT_EQ(panel::EntryForValue(entries, 0), panel::kNoRunsEntry);
-    EXPECT_EQ(panel::EntryForValue(entries, 5), std::nullopt);
-    EXPECT_EQ(panel::EntryForValue(entries, -1), std::nullopt);
+  for (const ListValues &values :
+       {lists::kDirOverrides, lists::kDigitSets, lists::kDiacVPositions}) {
+    for (int32_t value = -1; value <= 5; ++value) {
+      EXPECT_NE(values.EntryOf(value), panel::kMultipleEntry) << value;
+    }
+    EXPECT_EQ(values.EntryOf(0), panel::kNoRunsEntry);
+    EXPECT_EQ(values.EntryOf(5), std::nullopt);
+    EXPECT_EQ(values.EntryOf(-1), std::nullopt);
+  }
+}
+
+TEST(PanelValueLists, EveryValueIsShownAtTheOneEntryThatWritesIt) {
+  for (const panel::PanelControl &control : panel::kControls) {
+    if (control.values == nullptr) continue;
+    const ListValues &values = *control.values;
+    for (int32_t entry = 0; entry < static_cast<int32_t>(values.entries.size()); ++entry) {
+      if (const std::optional<int32_t> value = values.At(entry)) {
+        EXPECT_EQ(values.EntryOf(*value), entry) << control.label << ", value " << *value;
+      }
+    }
   }
 }
 
