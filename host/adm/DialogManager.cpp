@@ -323,9 +323,10 @@ void DialogManager::Draw(Dialog &dialog) {
 }
 
 Dialog *DialogManager::Panel() const {
-  constexpr int32_t kPanelResource = 102;
+  // Whatever its resource, the panel is what the module made with Create: the one dialog that
+  // floats rather than runs modally. The first is the panel should a module make more.
   for (const auto &dialog : dialogs_) {
-    if (!dialog->modal && dialog->resourceID == kPanelResource) return dialog.get();
+    if (!dialog->modal) return dialog.get();
   }
   return nullptr;
 }

@@ -84,7 +84,7 @@ class DialogManager {
   // Calls the dialog's draw procedure, as a window being painted does.
   void Draw(Dialog &dialog);
 
-  // The module's one floating panel (the dialog of resource 102), or null.
+  // The module's floating panel (the first dialog it made with Create), or null.
   Dialog *Panel() const;
   // The resources of the module when the reference is its own and it is loaded, or null.
   static const ResourceSource *ResourcesOf(HostPluginRef plugin);
