@@ -14,6 +14,7 @@
 #include "host/adm/AdmObjects.h"
 #include "host/core/CommandTable.h"
 #include "host/core/LiveObjects.h"
+#include "host/core/SoleInstance.h"
 
 namespace zvhost {
 
@@ -27,8 +28,10 @@ class IconStore final : public LiveCounter {
   std::vector<std::unique_ptr<Icon>> icons;
 };
 
-class DialogManager {
+class DialogManager : public SoleInstance<DialogManager> {
  public:
+  static constexpr const char *kRole = "dialog manager";
+
   // Offers the ADM suites.
   DialogManager();
   ~DialogManager();
@@ -138,8 +141,5 @@ class DialogManager {
   std::vector<std::unique_ptr<Entry>> retiredEntries_;
   int busy_ = 0;
 };
-
-// The dialog manager of this host.
-DialogManager &TheDialogManager();
 
 }  // namespace zvhost

@@ -6,8 +6,9 @@
 namespace zvhost {
 
 Documents::Documents()
-    : artSets("ArtSet", kAIArtSetSuite, LiveCategory::ArtSet), failures_(TheHost().failures) {
-  SuiteRegistry &suites = TheHost().suites;
+    : artSets("ArtSet", kAIArtSetSuite, LiveCategory::ArtSet),
+      failures_(HostServices::The().failures) {
+  SuiteRegistry &suites = HostServices::The().suites;
   engine::OfferTextEngineSuites(suites);
   engine::OfferAIDocumentSuite(suites);
   engine::OfferAIArtSetSuite(suites);
