@@ -31,8 +31,8 @@ uint32_t HandleRegistry::AddRaw(const HandleKind &kind, uint64_t target) {
 
 const HandleRegistry::Slot *HandleRegistry::SlotOf(const void *handle, uint8_t *generation) const {
   const uintptr_t raw = reinterpret_cast<uintptr_t>(handle);
-  if (raw > UINT32_MAX) return nullptr;
   const uint32_t number = static_cast<uint32_t>(raw);
+  if (number != raw) return nullptr;  // wider than any handle (64-bit addresses)
   const uint32_t index = (number & kIndexMask) - 1;
   *generation = static_cast<uint8_t>(number >> kIndexBits);
   if ((number & kIndexMask) == 0 || *generation == 0 || index >= slots_.size()) return nullptr;
