@@ -87,6 +87,7 @@ void Documents::Open(const std::string &path) {
 
 void Documents::Close() {
   if (open_.empty()) return HostServices::The().Refuse("close: no document is open");
+  for (AIArtHandle art : open_.back()->artHandles) HostServices::The().handles.Remove(art);
   open_.pop_back();
   ++closeEpoch_;
   Notify(kAIDocumentClosedNotifier);

@@ -11,6 +11,7 @@
 #include "ADMDialogSuite.h"
 #include "AIMenuSuite.h"
 #include "AINotifierSuite.h"
+#include "AITextFrameSuite.h"
 #include "AIUnicodeStringSuite.h"
 #include "host/adm/DialogManager.h"
 #include "host/core/HandleRegistry.h"
@@ -33,6 +34,8 @@ class HostHandleKinds : public ::testing::Test {
     notifiers_ = Acquire<AINotifierSuite2>(kAINotifierSuite, kAINotifierSuiteVersion2);
     texts_ = Acquire<AIUnicodeStringSuite6>(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion6);
     dialogs_ = Acquire<ADMDialogSuite10>(kADMDialogSuite, 10);
+    frames_ = Acquire<AITextFrameSuite2>(kAITextFrameSuite, kAITextFrameSuiteVersion2);
+    harness_.Run("new");  // a document, so that the text frame suite looks at its art
 
     ASSERT_EQ(menus_->GetNthMenuGroup(0, &group_), kHostNoErr);
     ASSERT_EQ(texts_->Initialize(&text_, "Item"), kHostNoErr);
@@ -64,6 +67,7 @@ class HostHandleKinds : public ::testing::Test {
   const AINotifierSuite2 *notifiers_ = nullptr;
   const AIUnicodeStringSuite6 *texts_ = nullptr;
   const ADMDialogSuite10 *dialogs_ = nullptr;
+  const AITextFrameSuite2 *frames_ = nullptr;
 
   AIMenuGroup group_ = nullptr;
   AIMenuItemHandle item_ = nullptr;
@@ -116,6 +120,12 @@ TEST_F(HostHandleKinds, AHandleOfAnotherKindIsRefusedAndAFindingNamesTheOperatio
       {"a menu group as a dialog",
        [&] { return dialogs_->GetItem(As<ADMDialogRef>(group_), 1) == nullptr; },
        "ADM Dialog Suite/GetItem", "dialog"},
+      {"a menu item as text frame art",
+       [&] {
+         TextRangeRef range = nullptr;
+         return frames_->GetATETextRange(As<AIArtHandle>(item_), &range) != kHostNoErr;
+       },
+       "AI Text Frame Suite/GetATETextRange", "art"},
   };
   for (const Case &test : cases) {
     SCOPED_TRACE(test.what);
