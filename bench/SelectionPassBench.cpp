@@ -12,7 +12,7 @@
 
 #include "AIDocumentSuite.h"
 #include "ate/ATESuites.h"
-#include "host/core/Host.h"
+#include "host/app/Host.h"
 #include "support/InProcessModule.h"
 
 namespace {

@@ -3,12 +3,12 @@
 #include <iostream>
 #include <vector>
 
+#include "host/app/Host.h"
+#include "host/app/ScriptRunner.h"
 #include "host/cli/CommandLine.h"
 #include "host/cli/ExecutablePath.h"
 #include "host/cli/StandardStreams.h"
 #include "host/core/FilePath.h"
-#include "host/core/Host.h"
-#include "host/core/ScriptRunner.h"
 #include "host/core/UsageError.h"
 #include "host/inspect/Inspect.h"
 #include "host/loader/LoadedModule.h"

@@ -1,7 +1,7 @@
 // "ADM Basic Suite" version 10: the module's string lists, alerts and the beep.
 #include "ADMBasicSuite.h"
 #include "host/adm/AdmSuites.h"
-#include "host/core/Host.h"
+#include "host/core/HostServices.h"
 #include "host/resources/StringTable.h"
 
 namespace zvhost {
@@ -34,7 +34,7 @@ HostErr ZV_API GetIndexString(HostPluginRef plugin, int32_t listID, int32_t inde
 }
 
 void Alert(const char *text) {
-  TheHost().output.Emit({{"kind", "alert"}, {"text", text != nullptr ? text : ""}});
+  HostServices::The().output.Emit({{"kind", "alert"}, {"text", text != nullptr ? text : ""}});
 }
 
 void ZV_API ErrorAlert(const char *text) {

@@ -11,31 +11,31 @@ constexpr const char *kSuite = kADMDialogSuite;
 ADMDialogRef ZV_API Create(HostPluginRef plugin, const char *name, int32_t dialogID, int32_t style,
                            ADMDialogInitProc initProc, ADMUserData userData, int32_t) {
   ZV_ADM_FAILPOINT(Create, nullptr);
-  return TheDialogManager().Create(plugin, name, dialogID, style, initProc, userData);
+  return DialogManager::The().Create(plugin, name, dialogID, style, initProc, userData);
 }
 
 int32_t ZV_API Modal(HostPluginRef plugin, const char *name, int32_t dialogID, int32_t style,
                      ADMDialogInitProc initProc, ADMUserData userData, int32_t) {
   ZV_ADM_FAILPOINT(Modal, -1);
-  return TheDialogManager().RunModal(plugin, name, dialogID, style, initProc, userData);
+  return DialogManager::The().RunModal(plugin, name, dialogID, style, initProc, userData);
 }
 
 int32_t ZV_API PopupModal(HostPluginRef plugin, const char *name, int32_t dialogID,
                           ADMDialogInitProc initProc, ADMUserData userData, int32_t) {
   ZV_ADM_FAILPOINT(PopupModal, -1);
-  return TheDialogManager().RunModal(plugin, name, dialogID, kADMModalDialogStyle, initProc,
-                                     userData);
+  return DialogManager::The().RunModal(plugin, name, dialogID, kADMModalDialogStyle, initProc,
+                                       userData);
 }
 
 void ZV_API Destroy(ADMDialogRef ref) {
   ZV_ADM_FAILPOINT(Destroy, );
-  if (Dialog *dialog = ZV_ADM_FIND(Dialog, ref, Destroy)) TheDialogManager().Destroy(*dialog);
+  if (Dialog *dialog = ZV_ADM_FIND(Dialog, ref, Destroy)) DialogManager::The().Destroy(*dialog);
 }
 
 void ZV_API EndModal(ADMDialogRef ref, int32_t modalResultID, HostBool) {
   ZV_ADM_FAILPOINT(EndModal, );
   if (Dialog *dialog = ZV_ADM_FIND(Dialog, ref, EndModal)) {
-    TheDialogManager().EndModal(*dialog, modalResultID);
+    DialogManager::The().EndModal(*dialog, modalResultID);
   }
 }
 
@@ -119,17 +119,20 @@ HostBool ZV_API IsVisible(ADMDialogRef ref) {
 
 void ZV_API Show(ADMDialogRef ref, HostBool show) {
   ZV_ADM_FAILPOINT(Show, );
-  if (Dialog *dialog = ZV_ADM_FIND(Dialog, ref, Show)) TheDialogManager().Show(*dialog, show != 0);
+  if (Dialog *dialog = ZV_ADM_FIND(Dialog, ref, Show))
+    DialogManager::The().Show(*dialog, show != 0);
 }
 
-#define DIALOG_OPERATIONS(X)                                                                    \
-  X(Create)                                                                                     \
-  X(Modal)                                                                                      \
-  X(PopupModal)                                                                                 \
-  X(Destroy)                                                                                    \
-  X(EndModal) X(SetDrawProc) X(SetTrackProc) X(SetNotifyProc) X(SetDestroyProc) X(DefaultDraw)  \
-      X(DefaultTrack) X(DefaultNotify) X(SetUserData) X(GetUserData) X(GetItem) X(GetPluginRef) \
-          X(GetBoundsRect) X(IsVisible) X(Show)
+#define DIALOG_OPERATIONS(X)                                                                     \
+  X(Create)                                                                                      \
+  X(Modal)                                                                                       \
+  X(PopupModal)                                                                                  \
+  X(Destroy)                                                                                     \
+  X(EndModal)                                                                                    \
+  X(SetDrawProc)                                                                                 \
+  X(SetTrackProc) X(SetNotifyProc) X(SetDestroyProc) X(DefaultDraw) X(DefaultTrack)              \
+      X(DefaultNotify) X(SetUserData) X(GetUserData) X(GetItem) X(GetPluginRef) X(GetBoundsRect) \
+          X(IsVisible) X(Show)
 
 const ADMDialogSuite10 kTable = {DIALOG_OPERATIONS(ZV_TABLE_ENTRY)};
 

@@ -11,7 +11,7 @@ constexpr const char *kSuite = kADMEntrySuite;
 void ZV_API Select(ADMEntryRef ref, HostBool select) {
   ZV_ADM_FAILPOINT(Select, );
   if (Entry *entry = ZV_ADM_FIND(Entry, ref, Select)) {
-    TheDialogManager().Select(*entry, select != 0);
+    DialogManager::The().Select(*entry, select != 0);
   }
 }
 

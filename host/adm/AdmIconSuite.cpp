@@ -28,7 +28,7 @@ ADMIconRef ZV_API GetFromResource(HostPluginRef plugin, const char *, int32_t ic
     return nullptr;
   }
   icon->resourceID = iconID;
-  DialogManager &manager = TheDialogManager();
+  DialogManager &manager = DialogManager::The();
   manager.Icons().icons.push_back(std::move(icon));
   return manager.Handles().Add(manager.Icons().icons.back().get());
 }
@@ -37,7 +37,7 @@ void ZV_API Destroy(ADMIconRef ref) {
   ZV_ADM_FAILPOINT(Destroy, );
   Icon *icon = ZV_ADM_FIND(Icon, ref, Destroy);
   if (icon == nullptr) return;
-  DialogManager &manager = TheDialogManager();
+  DialogManager &manager = DialogManager::The();
   manager.Handles().Remove<Icon>(ref);
   std::erase_if(manager.Icons().icons, [icon](const auto &held) { return held.get() == icon; });
 }

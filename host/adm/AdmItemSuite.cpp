@@ -27,7 +27,7 @@ void ZV_API DefaultNotify(ADMItemRef ref, ADMNotifierRef notifierRef) {
   Item *item = ZV_ADM_FIND(Item, ref, DefaultNotify);
   Notifier *notifier = ZV_ADM_FIND(Notifier, notifierRef, DefaultNotify);
   if (item != nullptr && notifier != nullptr) {
-    TheDialogManager().DefaultNotify(*item, *notifier, notifierRef);
+    DialogManager::The().DefaultNotify(*item, *notifier, notifierRef);
   }
 }
 
@@ -35,7 +35,8 @@ HostBool ZV_API DefaultTrack(ADMItemRef ref, ADMTrackerRef trackerRef) {
   ZV_ADM_FAILPOINT(DefaultTrack, false);
   Item *item = ZV_ADM_FIND(Item, ref, DefaultTrack);
   Tracker *tracker = ZV_ADM_FIND(Tracker, trackerRef, DefaultTrack);
-  return item != nullptr && tracker != nullptr && TheDialogManager().DefaultTrack(*item, *tracker);
+  return item != nullptr && tracker != nullptr &&
+         DialogManager::The().DefaultTrack(*item, *tracker);
 }
 
 ADMListRef ZV_API GetList(ADMItemRef ref) {
@@ -154,14 +155,16 @@ void ZV_API GetText(ADMItemRef ref, char *text, int32_t maxLength) {
            maxLength);
 }
 
-#define ITEM_OPERATIONS(X)                                                                      \
-  X(SetNotifyProc)                                                                              \
-  X(SetTrackProc)                                                                               \
-  X(DefaultNotify)                                                                              \
-  X(DefaultTrack)                                                                               \
-  X(GetList) X(GetDialog) X(GetPluginRef) X(GetID) X(SetPicture) X(Enable) X(IsEnabled) X(Show) \
-      X(IsVisible) X(SetBooleanValue) X(GetBooleanValue) X(SetFloatValue) X(GetFloatValue)      \
-          X(SetIntValue) X(GetIntValue) X(SetText) X(GetText)
+#define ITEM_OPERATIONS(X)                                                                   \
+  X(SetNotifyProc)                                                                           \
+  X(SetTrackProc)                                                                            \
+  X(DefaultNotify)                                                                           \
+  X(DefaultTrack)                                                                            \
+  X(GetList)                                                                                 \
+  X(GetDialog)                                                                               \
+  X(GetPluginRef) X(GetID) X(SetPicture) X(Enable) X(IsEnabled) X(Show) X(IsVisible)         \
+      X(SetBooleanValue) X(GetBooleanValue) X(SetFloatValue) X(GetFloatValue) X(SetIntValue) \
+          X(GetIntValue) X(SetText) X(GetText)
 
 const ADMItemSuite7 kTable = {ITEM_OPERATIONS(ZV_TABLE_ENTRY)};
 

@@ -10,7 +10,8 @@ constexpr const char *kSuite = kADMListSuite;
 
 void ZV_API SetMenuID(ADMListRef ref, int32_t menuResID) {
   ZV_ADM_FAILPOINT(SetMenuID, );
-  if (List *list = ZV_ADM_FIND(List, ref, SetMenuID)) TheDialogManager().SetMenu(*list, menuResID);
+  if (List *list = ZV_ADM_FIND(List, ref, SetMenuID))
+    DialogManager::The().SetMenu(*list, menuResID);
 }
 
 int32_t ZV_API GetMenuID(ADMListRef ref) {

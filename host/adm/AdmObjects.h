@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "ADMTypes.h"
-#include "host/core/ModuleProc.h"
+#include "host/loader/ModuleProc.h"
 
 namespace zvhost {
 
@@ -72,7 +72,7 @@ struct Item {
   double value = 0;
   std::optional<int32_t> pictureID;
   std::string pictureName;
-  // The module's procedures, kept as places in its image (host/core/ModuleProc.h).
+  // The module's procedures, kept as places in its image (host/loader/ModuleProc.h).
   ModuleProc<ADMItemNotifyProc> notify;
   ModuleProc<ADMItemTrackProc> track;
   std::unique_ptr<List> list;  // popup lists, spin-edit popups and the panel menu
@@ -89,7 +89,7 @@ struct Dialog {
   HostRect bounds{};  // screen pixels
   bool visible = false;
   ADMUserData userData = nullptr;
-  // The module's procedures, kept as places in its image (host/core/ModuleProc.h).
+  // The module's procedures, kept as places in its image (host/loader/ModuleProc.h).
   ModuleProc<ADMDialogDrawProc> draw;
   ModuleProc<ADMDialogTrackProc> track;
   ModuleProc<ADMDialogNotifyProc> notify;

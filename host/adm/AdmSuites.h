@@ -42,7 +42,7 @@ inline void OfferAdmSuites(SuiteRegistry &suites) {
 // The object behind a reference handed to operation `operation` of the file's suite; null
 // (reported as misuse) for a dead, foreign or null reference.
 #define ZV_ADM_FIND(Type, ref, operation) \
-  TheDialogManager().Handles().Find<Type>(ref, std::string(kSuite) + "/" #operation)
+  DialogManager::The().Handles().Find<Type>(ref, std::string(kSuite) + "/" #operation)
 
 // Copies a text into a buffer of the module: NUL-terminated, cut to `size` bytes.
 inline void CopyText(const std::string &text, char *buffer, int32_t size) {

@@ -7,8 +7,8 @@
 #include "host/adm/DialogBuilder.h"
 #include "host/adm/DialogJson.h"
 #include "host/core/FailurePlan.h"
-#include "host/core/Host.h"
-#include "host/core/PluginConnection.h"
+#include "host/core/HostServices.h"
+#include "host/loader/PluginConnection.h"
 #include "host/resources/MenuTemplate.h"
 
 namespace zvhost {
@@ -24,12 +24,8 @@ std::string Named(const Dialog &dialog) {
 
 }  // namespace
 
-DialogManager &TheDialogManager() {
-  return *TheHost().dialogs;
-}
-
 DialogManager::DialogManager() {
-  OfferAdmSuites(TheHost().suites);
+  OfferAdmSuites(HostServices::The().suites);
 }
 
 DialogManager::~DialogManager() = default;
@@ -41,22 +37,23 @@ DialogManager::Busy::~Busy() {
 }
 
 bool DialogManager::ModuleLoaded() {
-  const Host &host = TheHost();
-  return host.plugin != nullptr && host.plugin->Loaded();
+  const PluginConnection *connection = PluginConnection::Current();
+  return connection != nullptr && connection->Loaded();
 }
 
 const ResourceSource *DialogManager::ResourcesOf(HostPluginRef plugin) {
-  const Host &host = TheHost();
-  if (!ModuleLoaded() || !host.plugin->IsOurs(plugin)) return nullptr;
-  return &host.plugin->Resources();
+  const PluginConnection *connection = PluginConnection::Of(plugin);
+  if (connection == nullptr || !connection->Loaded()) return nullptr;
+  return &connection->Resources();
 }
 
 void DialogManager::Note(const std::string &text) {
-  TheHost().output.Emit({{"kind", "note"}, {"text", text}});
+  HostServices::The().output.Emit({{"kind", "note"}, {"text", text}});
 }
 
 void DialogManager::EscapedException(const char *what) {
-  TheHost().findings.Report(std::string("ADM ") + what, "an exception left the module's procedure");
+  HostServices::The().findings.Report(std::string("ADM ") + what,
+                                      "an exception left the module's procedure");
 }
 
 Dialog *DialogManager::Make(HostPluginRef plugin, const char *name, int32_t dialogID, int32_t style,
@@ -135,7 +132,7 @@ int32_t DialogManager::RunModal(HostPluginRef plugin, const char *name, int32_t 
   dialog->modal = true;
   dialog->visible = true;
   RunInit(*dialog, initProc);
-  TheHost().output.Emit(ModalJson(*dialog));
+  HostServices::The().output.Emit(ModalJson(*dialog));
   if (!dialog->ended) PressDefaultItem(*dialog);
   if (!dialog->ended) {
     Note("the modal " + Named(*dialog) +
@@ -323,9 +320,10 @@ void DialogManager::Draw(Dialog &dialog) {
 }
 
 Dialog *DialogManager::Panel() const {
-  constexpr int32_t kPanelResource = 102;
+  // Whatever its resource, the panel is what the module made with Create: the one dialog that
+  // floats rather than runs modally. The first is the panel should a module make more.
   for (const auto &dialog : dialogs_) {
-    if (!dialog->modal && dialog->resourceID == kPanelResource) return dialog.get();
+    if (!dialog->modal) return dialog.get();
   }
   return nullptr;
 }

@@ -14,6 +14,7 @@
 #include "host/adm/AdmObjects.h"
 #include "host/core/CommandTable.h"
 #include "host/core/LiveObjects.h"
+#include "host/core/SoleInstance.h"
 
 namespace zvhost {
 
@@ -27,8 +28,10 @@ class IconStore final : public LiveCounter {
   std::vector<std::unique_ptr<Icon>> icons;
 };
 
-class DialogManager {
+class DialogManager : public SoleInstance<DialogManager> {
  public:
+  static constexpr const char *kRole = "dialog manager";
+
   // Offers the ADM suites.
   DialogManager();
   ~DialogManager();
@@ -84,7 +87,7 @@ class DialogManager {
   // Calls the dialog's draw procedure, as a window being painted does.
   void Draw(Dialog &dialog);
 
-  // The module's one floating panel (the dialog of resource 102), or null.
+  // The module's floating panel (the first dialog it made with Create), or null.
   Dialog *Panel() const;
   // The resources of the module when the reference is its own and it is loaded, or null.
   static const ResourceSource *ResourcesOf(HostPluginRef plugin);
@@ -138,8 +141,5 @@ class DialogManager {
   std::vector<std::unique_ptr<Entry>> retiredEntries_;
   int busy_ = 0;
 };
-
-// The dialog manager of this host.
-DialogManager &TheDialogManager();
 
 }  // namespace zvhost

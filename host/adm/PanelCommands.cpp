@@ -12,7 +12,7 @@
 #include "host/adm/DialogManager.h"
 #include "host/adm/PanelSnapshot.h"
 #include "host/core/FilePath.h"
-#include "host/core/Host.h"
+#include "host/core/HostServices.h"
 #include "host/core/UsageError.h"
 #include "host/core/WholeNumber.h"
 
@@ -32,7 +32,7 @@ int32_t WholeNumber32(const std::string &text, const char *usage, const char *wh
 }
 
 bool Refuse(const std::string &reason) {
-  TheHost().Refuse(reason);
+  HostServices::The().Refuse(reason);
   return false;
 }
 
@@ -40,7 +40,7 @@ bool Refuse(const std::string &reason) {
 // reachable: scripts set a panel up before they show it.
 Dialog *ReachablePanel() {
   if (!DialogManager::ModuleLoaded()) return Refuse("the module is unloaded"), nullptr;
-  Dialog *panel = TheDialogManager().Panel();
+  Dialog *panel = DialogManager::The().Panel();
   if (panel == nullptr) return Refuse("the plug-in made no panel"), nullptr;
   return panel;
 }
@@ -124,14 +124,14 @@ Entry *PickableEntry(const Dialog &panel, const Item &item, const std::string &n
 template <class Change>
 void Deliver(const Dialog &panel, Item &item, Change &&change) {
   const std::string described = Describe(panel, item);
-  if (!TheDialogManager().UserAction(item, std::forward<Change>(change))) {
+  if (!DialogManager::The().UserAction(item, std::forward<Change>(change))) {
     DialogManager::Note("the track procedure of " + described + " kept the click");
   }
 }
 
 // Chooses the entry once tracking let the click through (it may have refilled the list).
 void PickEntry(const Dialog &panel, Item &item, Entry &entry) {
-  DialogManager &manager = TheDialogManager();
+  DialogManager &manager = DialogManager::The();
   ADMEntryRef entryRef = entry.ref;
   Deliver(panel, item, [&](Item &) {
     if (Entry *still = manager.Handles().Peek<Entry>(entryRef)) manager.Select(*still, true);
@@ -214,18 +214,18 @@ void Place(const Args &args) {
     throw UsageError("panel place: the panel would reach past the largest coordinate");
   }
   if (Dialog *panel = ReachablePanel()) {
-    TheDialogManager().SetBounds(*panel, {left, top, left + width, top + height});
+    DialogManager::The().SetBounds(*panel, {left, top, left + width, top + height});
   }
 }
 
 void DumpPanel(const Args &args) {
   Expect(args, 0, "dump panel");
-  TheHost().output.Emit(PanelJson(TheDialogManager().Panel()));
+  HostServices::The().output.Emit(PanelJson(DialogManager::The().Panel()));
 }
 
 void Snapshot(const Args &args) {
   Expect(args, 1, "snapshot FILE.svg");
-  DialogManager &manager = TheDialogManager();
+  DialogManager &manager = DialogManager::The();
   Dialog *panel = manager.Panel();
   if (panel == nullptr) return void(Refuse("the plug-in made no panel to draw"));
   manager.Draw(*panel);

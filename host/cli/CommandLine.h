@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "host/core/Host.h"
+#include "host/app/Host.h"
 
 namespace zvhost {
 

@@ -12,11 +12,11 @@ namespace {
 constexpr const char *kSuite = "SP Basic Suite";
 
 HostErr ZV_API AcquireSuite(const char *name, int32_t version, const void **suite) {
-  return TheHost().suites.Acquire(name, version, suite);
+  return HostServices::The().suites.Acquire(name, version, suite);
 }
 
 HostErr ZV_API ReleaseSuite(const char *name, int32_t version) {
-  return TheHost().suites.Release(name, version);
+  return HostServices::The().suites.Release(name, version);
 }
 
 HostBool ZV_API IsEqual(const char *token1, const char *token2) {
@@ -26,17 +26,17 @@ HostBool ZV_API IsEqual(const char *token1, const char *token2) {
 
 HostErr ZV_API AllocateBlock(size_t size, void **block) {
   if (HostErr err = Failpoint(kSuite, "AllocateBlock")) return err;
-  return TheHost().basic->Allocate(size, block);
+  return BasicSuite::The().Allocate(size, block);
 }
 
 HostErr ZV_API FreeBlock(void *block) {
   if (HostErr err = Failpoint(kSuite, "FreeBlock")) return err;
-  return TheHost().basic->Free(block);
+  return BasicSuite::The().Free(block);
 }
 
 HostErr ZV_API ReallocateBlock(void *block, size_t newSize, void **newBlock) {
   if (HostErr err = Failpoint(kSuite, "ReallocateBlock")) return err;
-  return TheHost().basic->Reallocate(block, newSize, newBlock);
+  return BasicSuite::The().Reallocate(block, newSize, newBlock);
 }
 
 #define BASIC_OPERATIONS(X) \
@@ -47,8 +47,8 @@ const SPBasicSuite kTable = {BASIC_OPERATIONS(ZV_TABLE_ENTRY)};
 }  // namespace
 
 BasicSuite::BasicSuite() : LiveCounter("blocks", LiveCategory::Block) {
-  TheHost().suites.Offer(kSPBasicSuite, kSPBasicSuiteVersion, &kTable,
-                         {BASIC_OPERATIONS(ZV_OPERATION_NAME)});
+  HostServices::The().suites.Offer(kSPBasicSuite, kSPBasicSuiteVersion, &kTable,
+                                   {BASIC_OPERATIONS(ZV_OPERATION_NAME)});
 }
 
 BasicSuite::~BasicSuite() {
@@ -72,8 +72,9 @@ HostErr BasicSuite::Free(void *block) {
   if (block == nullptr) return kHostNoErr;
   auto it = blocks_.find(block);
   if (it == blocks_.end()) {
-    TheHost().findings.Report(std::string(kSuite) + "/FreeBlock",
-                              "free of a block the host did not allocate or already freed");
+    HostServices::The().findings.Report(
+        std::string(kSuite) + "/FreeBlock",
+        "free of a block the host did not allocate or already freed");
     return kHostBadParameterErr;
   }
   blocks_.erase(it);
@@ -86,8 +87,9 @@ HostErr BasicSuite::Reallocate(void *block, size_t size, void **newBlock) {
   if (block == nullptr) return Allocate(size, newBlock);
   auto it = blocks_.find(block);
   if (it == blocks_.end()) {
-    TheHost().findings.Report(std::string(kSuite) + "/ReallocateBlock",
-                              "resize of a block the host did not allocate or already freed");
+    HostServices::The().findings.Report(
+        std::string(kSuite) + "/ReallocateBlock",
+        "resize of a block the host did not allocate or already freed");
     return kHostBadParameterErr;
   }
   void *memory = std::realloc(block, size == 0 ? 1 : size);

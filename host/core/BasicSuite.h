@@ -7,11 +7,14 @@
 
 #include "SPBasicSuite.h"
 #include "host/core/LiveObjects.h"
+#include "host/core/SoleInstance.h"
 
 namespace zvhost {
 
-class BasicSuite final : public LiveCounter {
+class BasicSuite final : public LiveCounter, public SoleInstance<BasicSuite> {
  public:
+  static constexpr const char *kRole = "basic suite";
+
   BasicSuite();
   ~BasicSuite() override;
 

@@ -2,12 +2,12 @@
 // fail, or 0. Costs one test while no failure is planned.
 #pragma once
 
-#include "host/core/Host.h"
+#include "host/core/HostServices.h"
 
 namespace zvhost {
 
 inline HostErr Failpoint(const char *suite, const char *operation) {
-  FailurePlan &plan = TheHost().failures;
+  FailurePlan &plan = HostServices::The().failures;
   return plan.Armed() ? plan.Take(suite, operation) : 0;
 }
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "host/core/Output.h"
+
 namespace zvhost {
 
 struct Finding {
@@ -14,10 +16,15 @@ struct Finding {
 
 class Findings {
  public:
+  // With `strict` each finding is also written to `output` as it happens.
+  Findings(Output &output, bool strict) : output_(output), strict_(strict) {}
+
   void Report(std::string operation, std::string reason);
   const std::vector<Finding> &All() const { return findings_; }
 
  private:
+  Output &output_;
+  bool strict_;
   std::vector<Finding> findings_;
 };
 

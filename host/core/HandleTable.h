@@ -1,18 +1,15 @@
-// Reference-counted objects handed to the module as opaque handles.
-//
-// A handle encodes a slot index and the slot's generation, so a handle that outlived its
-// object is recognised (not reinterpreted) even after the slot is reused. Freed slots are
-// reused oldest first, which keeps generations from wrapping quickly. Every step is O(1).
+// Reference-counted objects of one kind handed to the module as opaque handles. The handles
+// come from the host's one HandleRegistry, so a handle of another kind, or one that outlived
+// its object, is recognised and reported, never reinterpreted. Every step is O(1).
 #pragma once
 
 #include <cstdint>
-#include <deque>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "host/core/Findings.h"
-#include "host/core/Host.h"
+#include "host/core/HandleRegistry.h"
+#include "host/core/HostServices.h"
 #include "host/core/LiveObjects.h"
 
 namespace zvhost {
@@ -20,29 +17,36 @@ namespace zvhost {
 template <class T>
 class HandleTable final : public LiveCounter {
  public:
-  // kind names the objects in `dump refs` ("TextRange"); suite names them in findings.
+  // kind names the objects in `dump refs` and findings ("TextRange"); suite names the suite
+  // in findings.
   HandleTable(std::string kind, std::string suite, LiveCategory category)
-      : LiveCounter(std::move(kind), category), suite_(std::move(suite)) {}
+      : LiveCounter(std::move(kind), category),
+        handleKind_{Kind().c_str()},
+        suite_(std::move(suite)),
+        registry_(HostServices::The().handles) {}
 
-  // A new object with one reference for the receiver; null when the table is full (callers
+  // A new object with one reference for the receiver; null when no handle is left (callers
   // answer that as out of memory).
   template <class Ref>
   Ref Make(T value) {
     uint32_t index;
-    if (free_.empty() && slots_.size() >= kIndexMask) return nullptr;
     if (!free_.empty()) {
-      index = free_.front();
-      free_.pop_front();
+      index = free_.back();
+      free_.pop_back();
     } else {
       index = static_cast<uint32_t>(slots_.size());
       slots_.emplace_back();
     }
+    Ref ref = registry_.Add<Ref>(handleKind_, index);
+    if (ref == nullptr) {
+      free_.push_back(index);
+      return nullptr;
+    }
     Slot &slot = slots_[index];
     slot.value = std::move(value);
     slot.refs = 1;
-    slot.live = true;
     ++liveRefs_;
-    return Encode<Ref>(index, slot.generation);
+    return ref;
   }
 
   // The object behind a live handle; null for a null handle, and for a dead or foreign one,
@@ -50,19 +54,15 @@ class HandleTable final : public LiveCounter {
   template <class Ref>
   T *Get(Ref ref, const char *operation) {
     if (ref == nullptr) return nullptr;
-    Slot *slot = Find(ref);
-    if (slot == nullptr) {
-      Misuse(operation, "use of a released or unknown handle");
-      return nullptr;
-    }
-    return &slot->value;
+    Slot *slot = Find(ref, operation, "use of a released or unknown handle");
+    return slot == nullptr ? nullptr : &slot->value;
   }
 
   template <class Ref>
   void AddRef(Ref ref, const char *operation) {
     if (ref == nullptr) return;
-    Slot *slot = Find(ref);
-    if (slot == nullptr) return Misuse(operation, "reference added to a released handle");
+    Slot *slot = Find(ref, operation, "reference added to a released handle");
+    if (slot == nullptr) return;
     ++slot->refs;
     ++liveRefs_;
   }
@@ -71,54 +71,40 @@ class HandleTable final : public LiveCounter {
   template <class Ref>
   void Release(Ref ref, const char *operation) {
     if (ref == nullptr) return;
-    Slot *slot = Find(ref);
-    if (slot == nullptr) return Misuse(operation, "release of a dead reference");
+    Slot *slot = Find(ref, operation, "release of a dead reference");
+    if (slot == nullptr) return;
     --liveRefs_;
     if (--slot->refs > 0) return;
     slot->value = T{};
-    slot->live = false;
-    ++slot->generation;
+    registry_.Remove(ref);
     free_.push_back(static_cast<uint32_t>(slot - slots_.data()));
   }
 
   size_t Live() const override { return liveRefs_; }
 
  private:
-  static constexpr uint32_t kIndexBits = 24;
-  static constexpr uint32_t kIndexMask = (1u << kIndexBits) - 1;
-
   struct Slot {
     T value{};
     uint32_t refs = 0;
-    uint8_t generation = 1;
-    bool live = false;
   };
 
-  template <class Ref>
-  static Ref Encode(uint32_t index, uint8_t generation) {
-    uint32_t raw = (static_cast<uint32_t>(generation) << kIndexBits) | (index + 1);
-    return reinterpret_cast<Ref>(static_cast<uintptr_t>(raw));
+  // The slot of a live handle of this kind. Otherwise null, and the misuse is reported:
+  // as `deadReason` for a handle that is released or was never one.
+  Slot *Find(const void *ref, const char *operation, const char *deadReason) {
+    uint64_t index = 0;
+    const HandleState state = registry_.Find(ref, handleKind_, &index);
+    if (state == HandleState::kLive) return &slots_[static_cast<size_t>(index)];
+    HostServices::The().findings.Report(
+        suite_ + "/" + operation,
+        state == HandleState::kOtherKind ? HandleMisuse(state, handleKind_) : deadReason);
+    return nullptr;
   }
 
-  template <class Ref>
-  Slot *Find(Ref ref) {
-    uintptr_t raw = reinterpret_cast<uintptr_t>(ref);
-    if (raw > UINT32_MAX) return nullptr;
-    uint32_t index = (static_cast<uint32_t>(raw) & kIndexMask) - 1;
-    uint8_t generation = static_cast<uint8_t>(raw >> kIndexBits);
-    if (index >= slots_.size()) return nullptr;
-    Slot &slot = slots_[index];
-    if (!slot.live || slot.generation != generation) return nullptr;
-    return &slot;
-  }
-
-  void Misuse(const char *operation, const char *reason) {
-    TheHost().findings.Report(suite_ + "/" + operation, reason);
-  }
-
+  HandleKind handleKind_;
   std::string suite_;
+  HandleRegistry &registry_;
   std::vector<Slot> slots_;
-  std::deque<uint32_t> free_;
+  std::vector<uint32_t> free_;  // slots to reuse; the registry keeps stale handles apart
   size_t liveRefs_ = 0;
 };
 

@@ -109,7 +109,8 @@ HostErr ZV_API AddArtToArtSet(AIArtSet artSet, AIArtHandle art) {
   ArtList *list = Find(artSet, "AddArtToArtSet");
   Document *document = nullptr;
   uint32_t index = 0;
-  if (list == nullptr || !OpenDocuments().FindArt(art, document, index)) {
+  if (list == nullptr ||
+      !OpenDocuments().FindArt(art, std::string(kSuite) + "/AddArtToArtSet", document, index)) {
     return kHostBadParameterErr;
   }
   list->push_back(art);

@@ -12,9 +12,12 @@ constexpr char kSuite[] = kAITextFrameSuite;
 
 // The text frame art behind a handle of the current documents: kHostNoErr and the place,
 // or the code that says why not.
-HostErr FindFrame(AIArtHandle textFrame, Document *&document, uint32_t &index) {
+HostErr FindFrame(AIArtHandle textFrame, const char *operation, Document *&document,
+                  uint32_t &index) {
   if (OpenDocuments().Current() == nullptr) return kHostNoDocumentErr;
-  if (!OpenDocuments().FindArt(textFrame, document, index)) return kHostBadParameterErr;
+  if (!OpenDocuments().FindArt(textFrame, std::string(kSuite) + "/" + operation, document, index)) {
+    return kHostBadParameterErr;
+  }
   if (document->art[index].kind != ArtKind::kText) return kHostBadParameterErr;
   return kHostNoErr;
 }
@@ -24,7 +27,7 @@ HostErr ZV_API GetATETextRange(AIArtHandle textFrame, TextRangeRef *range) {
   if (range == nullptr) return kHostBadParameterErr;
   Document *document = nullptr;
   uint32_t index = 0;
-  if (HostErr err = FindFrame(textFrame, document, index)) return err;
+  if (HostErr err = FindFrame(textFrame, "GetATETextRange", document, index)) return err;
   uint32_t storyIndex = static_cast<uint32_t>(document->art[index].story);
   Story &story = document->stories[storyIndex];
   TextSpan whole = OpenDocuments().SpanOf(document->serial, storyIndex, story, 0, story.Length());
@@ -36,7 +39,7 @@ HostErr ZV_API GetATETextFrame(AIArtHandle textFrame, TextFrameRef *frame) {
   if (frame == nullptr) return kHostBadParameterErr;
   Document *document = nullptr;
   uint32_t index = 0;
-  if (HostErr err = FindFrame(textFrame, document, index)) return err;
+  if (HostErr err = FindFrame(textFrame, "GetATETextFrame", document, index)) return err;
   return HandOut(Engine().frames, FramePlace{document->serial, index}, frame) == kATENoError
              ? kHostNoErr
              : kHostOutOfMemoryErr;

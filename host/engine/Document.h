@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "HostTypes.h"
 #include "host/engine/Story.h"
 
 namespace zvhost::engine {
@@ -33,8 +34,8 @@ struct Document {
   // Never reused while the process runs: handles name their document by it, so a handle of
   // a closed document is recognised even when another one is open.
   uint32_t serial = 0;
-  // Art handles of this document are artHandleBase + index.
-  uint32_t artHandleBase = 0;
+  // The handles of the art objects, by index, from the host's handle registry.
+  std::vector<AIArtHandle> artHandles;
   std::vector<Story> stories;
   std::vector<Art> art;
   Selection selection;

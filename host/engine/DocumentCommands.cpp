@@ -7,12 +7,12 @@
 #include "AINotifierSuite.h"
 #include "host/core/FilePath.h"
 #include "host/core/FileReplace.h"
-#include "host/core/Host.h"
-#include "host/core/Notifiers.h"
+#include "host/core/HostServices.h"
 #include "host/core/UsageError.h"
 #include "host/core/WholeNumber.h"
 #include "host/engine/DocumentFile.h"
 #include "host/engine/Documents.h"
+#include "host/services/Notifiers.h"
 
 namespace zvhost {
 
@@ -24,7 +24,7 @@ using engine::Selection;
 constexpr std::uintmax_t kMaxFileBytes = 256u << 20;
 
 void Notify(const char *type) {
-  TheHost().notifiers->Notify(type);
+  Notifiers::The().Notify(type);
 }
 
 std::string ReadWholeFile(const std::string &path) {
@@ -86,7 +86,8 @@ void Documents::Open(const std::string &path) {
 }
 
 void Documents::Close() {
-  if (open_.empty()) return TheHost().Refuse("close: no document is open");
+  if (open_.empty()) return HostServices::The().Refuse("close: no document is open");
+  for (AIArtHandle art : open_.back()->artHandles) HostServices::The().handles.Remove(art);
   open_.pop_back();
   ++closeEpoch_;
   Notify(kAIDocumentClosedNotifier);
@@ -94,7 +95,7 @@ void Documents::Close() {
 }
 
 void Documents::Save(const std::string &path) {
-  if (open_.empty()) return TheHost().Refuse("save: no document is open");
+  if (open_.empty()) return HostServices::The().Refuse("save: no document is open");
   if (path.empty()) throw UsageError("save: the file name is empty");
   try {
     ReplaceFile(path, engine::DocumentFileText(*Current()));
@@ -105,7 +106,7 @@ void Documents::Save(const std::string &path) {
 
 void Documents::Select(Selection selection) {
   engine::Document *document = Current();
-  if (document == nullptr) return TheHost().Refuse("select: no document is open");
+  if (document == nullptr) return HostServices::The().Refuse("select: no document is open");
   if (selection.kind == Selection::Kind::kArt) {
     for (int32_t index : selection.art) {
       if (index < 0 || static_cast<size_t>(index) >= document->art.size()) {
@@ -212,7 +213,7 @@ void Documents::RegisterCommands(CommandTable &commands) {
                     dump.update(engine::DocumentJson(*document));
                     dump["selection"] = SelectionJson(document->selection);
                   }
-                  TheHost().output.Emit(dump);
+                  HostServices::The().output.Emit(dump);
                 }});
 }
 

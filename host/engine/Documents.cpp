@@ -1,13 +1,22 @@
 #include "host/engine/Documents.h"
 
+#include <new>
+
 #include "AIArtSetSuite.h"
 #include "host/engine/EngineSuites.h"
 
 namespace zvhost {
 
+namespace {
+
+constexpr HandleKind kArtKind{"art"};
+
+}  // namespace
+
 Documents::Documents()
-    : artSets("ArtSet", kAIArtSetSuite, LiveCategory::ArtSet), failures_(TheHost().failures) {
-  SuiteRegistry &suites = TheHost().suites;
+    : artSets("ArtSet", kAIArtSetSuite, LiveCategory::ArtSet),
+      failures_(HostServices::The().failures) {
+  SuiteRegistry &suites = HostServices::The().suites;
   engine::OfferTextEngineSuites(suites);
   engine::OfferAIDocumentSuite(suites);
   engine::OfferAIArtSetSuite(suites);
@@ -21,29 +30,31 @@ Documents::~Documents() {
 }
 
 AIArtHandle Documents::ArtHandle(const engine::Document &document, size_t index) const {
-  uintptr_t raw = document.artHandleBase + static_cast<uint32_t>(index);
-  return reinterpret_cast<AIArtHandle>(raw);
+  return document.artHandles[index];
 }
 
-bool Documents::FindArt(AIArtHandle art, engine::Document *&document, uint32_t &index) {
-  uintptr_t raw = reinterpret_cast<uintptr_t>(art);
-  for (auto &open : open_) {
-    if (raw >= open->artHandleBase && raw - open->artHandleBase < open->art.size()) {
-      document = open.get();
-      index = static_cast<uint32_t>(raw - open->artHandleBase);
-      return true;
-    }
+bool Documents::FindArt(AIArtHandle art, const std::string &operation, engine::Document *&document,
+                        uint32_t &index) {
+  uint64_t target = 0;
+  const HandleState state = HostServices::The().handles.Find(art, kArtKind, &target);
+  // Art of a closed document is refused quietly, as before: art sets may still hold it.
+  if (state == HandleState::kOtherKind) {
+    HostServices::The().findings.Report(operation, HandleMisuse(state, kArtKind));
   }
-  return false;
+  if (state != HandleState::kLive) return false;
+  document = Find(static_cast<uint32_t>(target >> 32));
+  index = static_cast<uint32_t>(target);
+  return document != nullptr;
 }
 
 void Documents::Add(std::unique_ptr<engine::Document> document) {
   document->serial = nextSerial_++;
-  // Art handles are numbers that no other open document uses; 0 is never one.
-  uint32_t count = static_cast<uint32_t>(document->art.size());
-  if (nextArtHandle_ > UINT32_MAX - count) nextArtHandle_ = 1;
-  document->artHandleBase = nextArtHandle_;
-  nextArtHandle_ += count;
+  HandleRegistry &handles = HostServices::The().handles;
+  for (size_t index = 0; index < document->art.size(); ++index) {
+    const uint64_t target = (uint64_t{document->serial} << 32) | index;
+    document->artHandles.push_back(handles.Add<AIArtHandle>(kArtKind, target));
+    if (document->artHandles.back() == nullptr) throw std::bad_alloc();
+  }
   open_.push_back(std::move(document));
 }
 

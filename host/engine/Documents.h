@@ -64,7 +64,9 @@ class Documents {
 
   AIArtHandle ArtHandle(const engine::Document &document, size_t index) const;
   // The open document and art index of an art handle; false for any other handle.
-  bool FindArt(AIArtHandle art, engine::Document *&document, uint32_t &index);
+  // A handle of another kind is also reported as misuse of `operation` ("SUITE/OPERATION").
+  bool FindArt(AIArtHandle art, const std::string &operation, engine::Document *&document,
+               uint32_t &index);
 
   engine::TextEngine &Engine() { return engine_; }
   // The host's failures on demand, which every suite function consults first.
@@ -89,7 +91,6 @@ class Documents {
   uint32_t nextSerial_ = 1;
   // Counts the closes: a story pointer found before the last close may be gone.
   uint32_t closeEpoch_ = 1;
-  uint32_t nextArtHandle_ = 1;
 };
 
 }  // namespace zvhost

@@ -91,8 +91,8 @@ struct LeadingOperations {
   static auto &Table() { return Engine().*TableOf<Ref>::member; }
   static void Foreign(Ref handle, const char *operation) {
     if (handle == nullptr) return;
-    TheHost().findings.Report(std::string(kSuiteName) + "/" + operation,
-                              "a handle of a kind this host never hands out");
+    HostServices::The().findings.Report(std::string(kSuiteName) + "/" + operation,
+                                        "a handle of a kind this host never hands out");
   }
 };
 

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "host/core/Failpoint.h"
-#include "host/core/PluginConnection.h"
+#include "host/loader/PluginConnection.h"
 
 namespace zvhost {
 
@@ -17,54 +17,50 @@ constexpr const char *kSuite = kAIMenuSuite;
 constexpr const char *kHostGroups[] = {
     "File", "Edit", "Object", "Type", "Select", "Window", kWindowUtilsMenuGroup, kAboutMenuGroup};
 
-MenuBar &Menus() {
-  return *TheHost().menus;
-}
-
 HostErr ZV_API AddMenuItem(HostPluginRef plugin, const char *itemName,
                            AIPlatformAddMenuItemDataUS *data, int32_t options,
                            AIMenuItemHandle *menuItem) {
   if (HostErr err = Failpoint(kSuite, "AddMenuItem")) return err;
   // Item options only ask for update messages and the like; this host sends none.
   (void)options;
-  return Menus().AddItem(plugin, itemName, data, menuItem);
+  return MenuBar::The().AddItem(plugin, itemName, data, menuItem);
 }
 
 HostErr ZV_API AddMenuGroupAsSubMenu(const char *groupName, int32_t options,
                                      AIMenuItemHandle menuItem, AIMenuGroup *group) {
   if (HostErr err = Failpoint(kSuite, "AddMenuGroupAsSubMenu")) return err;
-  return Menus().AddSubmenuGroup(groupName, options, menuItem, group);
+  return MenuBar::The().AddSubmenuGroup(groupName, options, menuItem, group);
 }
 
 HostErr ZV_API CountMenuGroups(int32_t *count) {
   if (HostErr err = Failpoint(kSuite, "CountMenuGroups")) return err;
-  return Menus().CountGroups(count);
+  return MenuBar::The().CountGroups(count);
 }
 
 HostErr ZV_API GetNthMenuGroup(int32_t index, AIMenuGroup *group) {
   if (HostErr err = Failpoint(kSuite, "GetNthMenuGroup")) return err;
-  return Menus().GroupAt(index, group);
+  return MenuBar::The().GroupAt(index, group);
 }
 
 HostErr ZV_API GetMenuGroupName(AIMenuGroup group, const char **name) {
   if (HostErr err = Failpoint(kSuite, "GetMenuGroupName")) return err;
-  return Menus().GroupName(group, name);
+  return MenuBar::The().GroupName(group, name);
 }
 
 HostErr ZV_API EnableItem(AIMenuItemHandle menuItem) {
   if (HostErr err = Failpoint(kSuite, "EnableItem")) return err;
-  return Menus().SetEnabled(menuItem, true, "EnableItem");
+  return MenuBar::The().SetEnabled(menuItem, true, "EnableItem");
 }
 
 HostErr ZV_API DisableItem(AIMenuItemHandle menuItem) {
   if (HostErr err = Failpoint(kSuite, "DisableItem")) return err;
-  return Menus().SetEnabled(menuItem, false, "DisableItem");
+  return MenuBar::The().SetEnabled(menuItem, false, "DisableItem");
 }
 
 HostErr ZV_API CheckItem(AIMenuItemHandle menuItem, HostBool checkIt) {
   if (HostErr err = Failpoint(kSuite, "CheckItem")) return err;
   (void)checkIt;
-  return Menus().CheckExists(menuItem, "CheckItem");
+  return MenuBar::The().CheckExists(menuItem, "CheckItem");
 }
 
 #define MENU_OPERATIONS(X) \
@@ -75,12 +71,8 @@ HostErr ZV_API CheckItem(AIMenuItemHandle menuItem, HostBool checkIt) {
 
 const AIMenuSuite9 kTable = {MENU_OPERATIONS(ZV_TABLE_ENTRY)};
 
-template <class Handle>
-std::optional<size_t> IndexOf(Handle handle, size_t count) {
-  uintptr_t raw = reinterpret_cast<uintptr_t>(handle);
-  if (raw == 0 || raw > count) return std::nullopt;
-  return raw - 1;
-}
+constexpr HandleKind kItemKind{"menu item"};
+constexpr HandleKind kGroupKind{"menu group"};
 
 bool LessIgnoringCase(const std::string &a, const std::string &b) {
   return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
@@ -91,40 +83,47 @@ bool LessIgnoringCase(const std::string &a, const std::string &b) {
 
 }  // namespace
 
-MenuBar::MenuBar() {
-  for (const char *name : kHostGroups) groups_.push_back({name, true, false, {}});
-  TheHost().suites.Offer(kAIMenuSuite, kAIMenuSuiteVersion9, &kTable,
-                         {MENU_OPERATIONS(ZV_OPERATION_NAME)});
+MenuBar::MenuBar() : handles_(HostServices::The().handles) {
+  for (const char *name : kHostGroups) Append(Group{name, true, false, {}});
+  HostServices::The().suites.Offer(kAIMenuSuite, kAIMenuSuiteVersion9, &kTable,
+                                   {MENU_OPERATIONS(ZV_OPERATION_NAME)});
 }
 
 MenuBar::~MenuBar() = default;
 
-AIMenuItemHandle MenuBar::ItemHandle(size_t index) {
-  return reinterpret_cast<AIMenuItemHandle>(static_cast<uintptr_t>(index + 1));
+bool MenuBar::Append(Group group) {
+  group.handle = handles_.Add<AIMenuGroup>(kGroupKind, groups_.size());
+  if (group.handle == nullptr) return false;
+  groups_.push_back(std::move(group));
+  return true;
 }
 
-AIMenuGroup MenuBar::GroupHandle(size_t index) {
-  return reinterpret_cast<AIMenuGroup>(static_cast<uintptr_t>(index + 1));
+bool MenuBar::Append(Item item) {
+  item.handle = handles_.Add<AIMenuItemHandle>(kItemKind, items_.size());
+  if (item.handle == nullptr) return false;
+  items_.push_back(std::move(item));
+  return true;
+}
+
+std::optional<size_t> MenuBar::Find(const void *handle, const HandleKind &kind,
+                                    const char *operation) {
+  if (handle == nullptr) return std::nullopt;
+  uint64_t index = 0;
+  const HandleState state = handles_.Find(handle, kind, &index);
+  if (state == HandleState::kLive) return static_cast<size_t>(index);
+  HostServices::The().findings.Report(std::string(kSuite) + "/" + operation,
+                                      HandleMisuse(state, kind));
+  return std::nullopt;
 }
 
 MenuBar::Group *MenuBar::FindGroup(AIMenuGroup group, const char *operation) {
-  if (group == nullptr) return nullptr;
-  std::optional<size_t> index = IndexOf(group, groups_.size());
-  if (!index) {
-    TheHost().findings.Report(std::string(kSuite) + "/" + operation, "unknown menu group");
-    return nullptr;
-  }
-  return &groups_[*index];
+  std::optional<size_t> index = Find(group, kGroupKind, operation);
+  return index ? &groups_[*index] : nullptr;
 }
 
 MenuBar::Item *MenuBar::FindItem(AIMenuItemHandle item, const char *operation) {
-  if (item == nullptr) return nullptr;
-  std::optional<size_t> index = IndexOf(item, items_.size());
-  if (!index) {
-    TheHost().findings.Report(std::string(kSuite) + "/" + operation, "unknown menu item");
-    return nullptr;
-  }
-  return &items_[*index];
+  std::optional<size_t> index = Find(item, kItemKind, operation);
+  return index ? &items_[*index] : nullptr;
 }
 
 std::optional<size_t> MenuBar::GroupNamed(const std::string &platformName) const {
@@ -139,7 +138,7 @@ HostErr MenuBar::AddItem(HostPluginRef plugin, const char *itemName,
   if (data == nullptr || data->groupName == nullptr || item == nullptr) {
     return kHostBadParameterErr;
   }
-  if (!TheHost().plugin || !TheHost().plugin->IsOurs(plugin)) return kHostBadParameterErr;
+  if (PluginConnection::Of(plugin) == nullptr) return kHostBadParameterErr;
   std::optional<size_t> group = GroupNamed(data->groupName);
   const std::string *text = texts_.Utf8Of(data->itemText, "AddMenuItem");
   if (!group || text == nullptr) return kHostBadParameterErr;
@@ -148,9 +147,9 @@ HostErr MenuBar::AddItem(HostPluginRef plugin, const char *itemName,
   if (itemName != nullptr) added.name = itemName;
   added.text = *text;
   added.group = *group;
-  items_.push_back(std::move(added));
+  if (!Append(std::move(added))) return kHostOutOfMemoryErr;
   groups_[*group].items.push_back(items_.size() - 1);
-  *item = ItemHandle(items_.size() - 1);
+  *item = items_.back().handle;
   return kHostNoErr;
 }
 
@@ -160,9 +159,10 @@ HostErr MenuBar::AddSubmenuGroup(const char *groupName, int32_t options, AIMenuI
   if (groupName == nullptr || parent == nullptr || group == nullptr) return kHostBadParameterErr;
   // Items find their group by name, so two groups may not share one.
   if (parent->submenu || GroupNamed(groupName)) return kHostBadParameterErr;
-  groups_.push_back({groupName, false, (options & kMenuGroupSortedAlphabeticallyOption) != 0, {}});
+  const bool sorted = (options & kMenuGroupSortedAlphabeticallyOption) != 0;
+  if (!Append(Group{groupName, false, sorted, {}})) return kHostOutOfMemoryErr;
   parent->submenu = groups_.size() - 1;
-  *group = GroupHandle(groups_.size() - 1);
+  *group = groups_.back().handle;
   return kHostNoErr;
 }
 
@@ -176,7 +176,7 @@ HostErr MenuBar::GroupAt(int32_t index, AIMenuGroup *group) const {
   if (group == nullptr || index < 0 || static_cast<size_t>(index) >= groups_.size()) {
     return kHostBadParameterErr;
   }
-  *group = GroupHandle(static_cast<size_t>(index));
+  *group = groups_[static_cast<size_t>(index)].handle;
   return kHostNoErr;
 }
 

@@ -10,13 +10,17 @@
 
 #include "AIMenuSuite.h"
 #include "host/core/CommandTable.h"
+#include "host/core/HandleRegistry.h"
 #include "host/core/Output.h"
+#include "host/core/SoleInstance.h"
 #include "host/menus/UnicodeTexts.h"
 
 namespace zvhost {
 
-class MenuBar {
+class MenuBar : public SoleInstance<MenuBar> {
  public:
+  static constexpr const char *kRole = "menu bar";
+
   // Makes the host's own groups and offers the menu and Unicode string suites.
   MenuBar();
   ~MenuBar();
@@ -24,8 +28,8 @@ class MenuBar {
   void RegisterCommands(CommandTable &commands);
   UnicodeTexts &Texts() { return texts_; }
 
-  // The menu suite's operations, after their failpoints. Handles the host did not hand out
-  // are refused with kHostBadParameterErr and reported as misuse of `operation`.
+  // The menu suite's operations, after their failpoints. Handles the host did not hand out as
+  // that kind are refused with kHostBadParameterErr and reported as misuse of `operation`.
   HostErr AddItem(HostPluginRef plugin, const char *itemName,
                   const AIPlatformAddMenuItemDataUS *data, AIMenuItemHandle *item);
   HostErr AddSubmenuGroup(const char *groupName, int32_t options, AIMenuItemHandle item,
@@ -49,6 +53,7 @@ class MenuBar {
     bool hostOwn = false;
     bool sorted = false;
     std::vector<size_t> items;  // in the order added
+    AIMenuGroup handle = nullptr;
   };
   struct Item {
     std::optional<std::string> name;  // platform encoding; none for an item added without one
@@ -56,11 +61,15 @@ class MenuBar {
     size_t group = 0;
     std::optional<size_t> submenu;
     bool enabled = true;
+    AIMenuItemHandle handle = nullptr;
   };
 
-  // Handles are 1-based positions; items and groups are never removed.
-  static AIMenuItemHandle ItemHandle(size_t index);
-  static AIMenuGroup GroupHandle(size_t index);
+  // Items and groups are never removed; their handles name their positions.
+  // Adds a group or item with a new handle; false when no handle is left.
+  bool Append(Group group);
+  bool Append(Item item);
+  // The position a handle of `kind` names, or none (reported as misuse of `operation`).
+  std::optional<size_t> Find(const void *handle, const HandleKind &kind, const char *operation);
   Group *FindGroup(AIMenuGroup group, const char *operation);
   Item *FindItem(AIMenuItemHandle item, const char *operation);
   std::optional<size_t> GroupNamed(const std::string &platformName) const;
@@ -72,6 +81,7 @@ class MenuBar {
   std::deque<Group> groups_;
   std::deque<Item> items_;
   UnicodeTexts texts_;
+  HandleRegistry &handles_;
 };
 
 }  // namespace zvhost

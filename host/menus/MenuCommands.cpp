@@ -1,8 +1,8 @@
 // The script's view of the menus: `menu "GROUP/TEXT[/TEXT...]"` and `dump menus`.
 #include "PluginMessages.h"
-#include "host/core/Host.h"
-#include "host/core/PluginConnection.h"
+#include "host/core/HostServices.h"
 #include "host/core/UsageError.h"
+#include "host/loader/PluginConnection.h"
 #include "host/menus/MenuBar.h"
 #include "host/menus/PlatformText.h"
 
@@ -42,7 +42,7 @@ void MenuBar::RegisterCommands(CommandTable &commands) {
                 "every menu group in the host's order with its items",
                 [this](const std::vector<std::string> &args) {
                   if (!args.empty()) throw UsageError("usage: dump menus");
-                  TheHost().output.Emit(Dump());
+                  HostServices::The().output.Emit(Dump());
                 }});
 }
 
@@ -69,9 +69,11 @@ Json MenuBar::Dump() const {
 }
 
 void MenuBar::Choose(const std::string &path) {
-  Host &host = TheHost();
-  auto refuse = [&](const std::string &why) { host.Refuse("menu '" + path + "': " + why); };
-  if (!host.plugin || !host.plugin->Loaded()) return refuse("the module is unloaded");
+  auto refuse = [&](const std::string &why) {
+    HostServices::The().Refuse("menu '" + path + "': " + why);
+  };
+  PluginConnection *connection = PluginConnection::Current();
+  if (connection == nullptr || !connection->Loaded()) return refuse("the module is unloaded");
 
   std::vector<std::string> parts = SplitPath(path);
   const Group *group = nullptr;
@@ -112,7 +114,7 @@ void MenuBar::Choose(const std::string &path) {
     if (depth + 1 != parts.size()) {
       return refuse("'" + Joined(parts, depth + 1) + "' opens no submenu");
     }
-    host.plugin->SendMenu(kSelectorAIGoMenuItem, ItemHandle(chosenIndex));
+    connection->SendMenu(kSelectorAIGoMenuItem, items_[chosenIndex].handle);
     return;
   }
 }

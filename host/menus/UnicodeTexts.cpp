@@ -14,7 +14,7 @@ namespace {
 constexpr const char *kSuite = kAIUnicodeStringSuite;
 
 UnicodeTexts &Texts() {
-  return TheHost().menus->Texts();
+  return MenuBar::The().Texts();
 }
 
 HostErr ZV_API Initialize(HostUnicodeStringRef *text, const char *platformString) {
@@ -40,8 +40,8 @@ const AIUnicodeStringSuite6 kTable = {UNICODE_STRING_OPERATIONS(ZV_TABLE_ENTRY)}
 }  // namespace
 
 UnicodeTexts::UnicodeTexts() : texts_("UnicodeString", kSuite, LiveCategory::Other) {
-  TheHost().suites.Offer(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion6, &kTable,
-                         {UNICODE_STRING_OPERATIONS(ZV_OPERATION_NAME)});
+  HostServices::The().suites.Offer(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion6, &kTable,
+                                   {UNICODE_STRING_OPERATIONS(ZV_OPERATION_NAME)});
 }
 
 HostErr UnicodeTexts::Make(const char *platform, HostUnicodeStringRef *text) {

@@ -13,15 +13,11 @@ namespace {
 
 constexpr const char *kSuite = kAIPreferenceSuite;
 
-Preferences &Prefs() {
-  return *TheHost().prefs;
-}
-
 // The stored value of type T, or the code that says why there is none.
 template <class T>
 HostErr Lookup(const char *prefix, const char *key, const T *&value) {
   if (prefix == nullptr || key == nullptr) return kHostBadParameterErr;
-  const PreferenceValue *stored = Prefs().Find(prefix, key);
+  const PreferenceValue *stored = Preferences::The().Find(prefix, key);
   if (stored == nullptr || !std::holds_alternative<T>(*stored)) return kAIPreferenceNotFoundErr;
   value = &std::get<T>(*stored);
   return kHostNoErr;
@@ -29,7 +25,7 @@ HostErr Lookup(const char *prefix, const char *key, const T *&value) {
 
 HostErr Store(const char *prefix, const char *key, PreferenceValue value) {
   if (prefix == nullptr || key == nullptr) return kHostBadParameterErr;
-  Prefs().Put(prefix, key, std::move(value));
+  Preferences::The().Put(prefix, key, std::move(value));
   return kHostNoErr;
 }
 
@@ -106,8 +102,8 @@ const AIPreferenceSuite4 kTable = {PREFERENCE_OPERATIONS(ZV_TABLE_ENTRY)};
 }  // namespace
 
 Preferences::Preferences() {
-  TheHost().suites.Offer(kAIPreferenceSuite, kAIPreferenceSuiteVersion4, &kTable,
-                         {PREFERENCE_OPERATIONS(ZV_OPERATION_NAME)});
+  HostServices::The().suites.Offer(kAIPreferenceSuite, kAIPreferenceSuiteVersion4, &kTable,
+                                   {PREFERENCE_OPERATIONS(ZV_OPERATION_NAME)});
 }
 
 Preferences::~Preferences() = default;
@@ -118,7 +114,7 @@ void Preferences::RegisterCommands(CommandTable &commands) {
                 "the preferences, in the preferences file's shape",
                 [this](const std::vector<std::string> &args) {
                   if (!args.empty()) throw UsageError("usage: dump prefs");
-                  TheHost().output.Emit({{"kind", "prefs"}, {"prefs", ToJson()}});
+                  HostServices::The().output.Emit({{"kind", "prefs"}, {"prefs", ToJson()}});
                 }});
 }
 

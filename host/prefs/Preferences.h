@@ -9,14 +9,17 @@
 #include "HostTypes.h"
 #include "host/core/CommandTable.h"
 #include "host/core/Output.h"
+#include "host/core/SoleInstance.h"
 
 namespace zvhost {
 
 // A stored value; a string is kept in UTF-8.
 using PreferenceValue = std::variant<int32_t, bool, std::string, HostPoint>;
 
-class Preferences {
+class Preferences : public SoleInstance<Preferences> {
  public:
+  static constexpr const char *kRole = "preferences store";
+
   // Offers the preference suite.
   Preferences();
   ~Preferences();

@@ -16,7 +16,7 @@
 #include "SPBlocksSuite.h"
 #include "host/core/BasicSuite.h"
 #include "host/core/Failpoint.h"
-#include "host/core/PluginConnection.h"
+#include "host/loader/PluginConnection.h"
 #include "host/services/ServiceSuites.h"
 
 namespace zvhost {
@@ -29,38 +29,39 @@ namespace {
 
 HostErr ZV_API BlocksAllocateBlock(size_t size, const char *, void **block) {
   ZV_IDLE_FAILPOINT(kSPBlocksSuite, AllocateBlock);
-  return TheHost().basic->Allocate(size, block);
+  return BasicSuite::The().Allocate(size, block);
 }
 HostErr ZV_API BlocksFreeBlock(void *block) {
   ZV_IDLE_FAILPOINT(kSPBlocksSuite, FreeBlock);
-  return TheHost().basic->Free(block);
+  return BasicSuite::The().Free(block);
 }
 
 HostErr ZV_API MdMemoryNewHandle(int32_t size, void **handle) {
   ZV_IDLE_FAILPOINT(kAIMdMemorySuite, MdMemoryNewHandle);
   if (size < 0) return kHostBadParameterErr;
-  return TheHost().basic->Allocate(static_cast<size_t>(size), handle);
+  return BasicSuite::The().Allocate(static_cast<size_t>(size), handle);
 }
 HostErr ZV_API MdMemoryDisposeHandle(void *handle) {
   ZV_IDLE_FAILPOINT(kAIMdMemorySuite, MdMemoryDisposeHandle);
-  return TheHost().basic->Free(handle);
+  return BasicSuite::The().Free(handle);
 }
 
 HostErr ZV_API GetPluginName(HostPluginRef plugin, const char **name) {
   ZV_IDLE_FAILPOINT(kSPAccessSuite, GetPluginName);
-  if (name == nullptr || !TheHost().plugin || !TheHost().plugin->IsOurs(plugin) ||
-      !TheHost().plugin->Loaded()) {
+  const PluginConnection *connection = PluginConnection::Of(plugin);
+  if (name == nullptr || connection == nullptr || !connection->Loaded()) {
     return kHostBadParameterErr;
   }
-  *name = TheHost().plugin->Module().Properties().name.c_str();
+  *name = connection->Module().Properties().name.c_str();
   return kHostNoErr;
 }
 HostErr ZV_API GetPluginAccessCount(HostPluginRef plugin, int32_t *count) {
   ZV_IDLE_FAILPOINT(kSPAccessSuite, GetPluginAccessCount);
-  if (count == nullptr || !TheHost().plugin || !TheHost().plugin->IsOurs(plugin)) {
+  const PluginConnection *connection = PluginConnection::Of(plugin);
+  if (count == nullptr || connection == nullptr) {
     return kHostBadParameterErr;
   }
-  *count = TheHost().plugin->Loaded() ? 1 : 0;
+  *count = connection->Loaded() ? 1 : 0;
   return kHostNoErr;
 }
 
@@ -161,7 +162,7 @@ const AIApplicationSuite1 kApplication = {IsUserInteractionAllowed};
 }  // namespace
 
 void OfferIdleSuites() {
-  SuiteRegistry &suites = TheHost().suites;
+  SuiteRegistry &suites = HostServices::The().suites;
   suites.Offer(kSPBlocksSuite, kSPBlocksSuiteVersion2, &kBlocks, {"AllocateBlock", "FreeBlock"});
   suites.Offer(kAIMdMemorySuite, kAIMdMemorySuiteVersion1, &kMdMemory,
                {"MdMemoryNewHandle", "MdMemoryDisposeHandle"});

@@ -58,10 +58,10 @@ const AIUserSuite9 kTable9 = {USER9_OPERATIONS(ZV_TABLE_ENTRY)};
 }  // namespace
 
 void OfferUserSuites() {
-  TheHost().suites.Offer(kAIUserSuite, kAIUserSuiteVersion6, &kTable6,
-                         {USER6_OPERATIONS(ZV_OPERATION_NAME)});
-  TheHost().suites.Offer(kAIUserSuite, kAIUserSuiteVersion9, &kTable9,
-                         {USER9_OPERATIONS(ZV_OPERATION_NAME)});
+  HostServices::The().suites.Offer(kAIUserSuite, kAIUserSuiteVersion6, &kTable6,
+                                   {USER6_OPERATIONS(ZV_OPERATION_NAME)});
+  HostServices::The().suites.Offer(kAIUserSuite, kAIUserSuiteVersion9, &kTable9,
+                                   {USER9_OPERATIONS(ZV_OPERATION_NAME)});
 }
 
 }  // namespace zvhost

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "host/core/Host.h"
+#include "host/app/Host.h"
 
 namespace zvtest {
 

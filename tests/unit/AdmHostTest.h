@@ -18,7 +18,7 @@
 #include "ADMNotifierSuite.h"
 #include "ADMTrackerSuite.h"
 #include "host/adm/DialogManager.h"
-#include "host/core/PluginConnection.h"
+#include "host/loader/PluginConnection.h"
 #include "support/HostHarness.h"
 
 namespace admtest {

@@ -4,8 +4,8 @@
 #include "FrameHostTest.h"
 #include "base/HostSuites.h"
 #include "host/adm/DialogManager.h"
-#include "host/core/Host.h"
-#include "host/core/PluginConnection.h"
+#include "host/app/Host.h"
+#include "host/loader/PluginConnection.h"
 #include "panel/ZarvelNonModalDialog.h"
 #include "plugin/PluginGlobals.h"
 

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "FrameHostTest.h"
-#include "host/core/Host.h"
-#include "host/core/PluginConnection.h"
+#include "host/app/Host.h"
+#include "host/loader/PluginConnection.h"
 #include "host/menus/MenuBar.h"
 #include "plugin/PluginGlobals.h"
 #include "support/InProcessModule.h"

@@ -6,7 +6,7 @@
 
 #include "FrameHostTest.h"
 #include "host/adm/DialogManager.h"
-#include "host/core/Host.h"
+#include "host/app/Host.h"
 #include "panel/ZarvelNonModalDialog.h"
 #include "plugin/PluginGlobals.h"
 #include "support/TempFolder.h"

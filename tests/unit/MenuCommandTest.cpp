@@ -4,7 +4,7 @@
 #include <string>
 
 #include "AIMenuSuite.h"
-#include "host/core/Host.h"
+#include "host/app/Host.h"
 #include "plugin/PluginGlobals.h"
 #include "support/HostHarness.h"
 

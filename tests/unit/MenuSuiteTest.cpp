@@ -7,7 +7,7 @@
 
 #include "AIMenuSuite.h"
 #include "AIUnicodeStringSuite.h"
-#include "host/core/PluginConnection.h"
+#include "host/loader/PluginConnection.h"
 #include "support/HostHarness.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "host/core/ScriptRunner.h"
+#include "host/app/ScriptRunner.h"
 #include "support/HostHarness.h"
 
 namespace {

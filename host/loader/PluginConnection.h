@@ -1,7 +1,7 @@
 // The loaded module as the host talks to it: the messages sent to its entry point, the
 // globals slot kept for it across an unload, and the unload and reload themselves. The
 // system loader may place the module at another address each time it is loaded: the
-// procedures it handed the host are kept as places in its image (host/core/ModuleProc.h),
+// procedures it handed the host are kept as places in its image (host/loader/ModuleProc.h),
 // which this connection turns into addresses of the module loaded now.
 #pragma once
 
@@ -9,15 +9,22 @@
 #include <string>
 
 #include "PluginMessages.h"
-#include "host/core/ModuleProc.h"
+#include "host/core/SoleInstance.h"
 #include "host/loader/LoadedModule.h"
+#include "host/loader/ModuleProc.h"
 
 namespace zvhost {
 
-class PluginConnection {
+class PluginConnection : public SoleInstance<PluginConnection> {
  public:
+  static constexpr const char *kRole = "module connection";
+
   explicit PluginConnection(std::unique_ptr<LoadedModule> module);
   ~PluginConnection();
+
+  // The connection whose plug-in reference `plugin` is, or null: the host refuses what a
+  // foreign reference asks for.
+  static PluginConnection *Of(HostPluginRef plugin);
 
   bool Loaded() const { return module_ != nullptr; }
   // The host's reference to the plug-in; the same across unload and reload.

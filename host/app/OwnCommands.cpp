@@ -1,10 +1,10 @@
 // The host's own script commands: the About request, unload and reload, failures on
 // demand, `dump refs`, `help` and `quit`.
 #include "PluginMessages.h"
-#include "host/core/Host.h"
+#include "host/app/Host.h"
 #include "host/core/LiveObjects.h"
-#include "host/core/PluginConnection.h"
 #include "host/core/UsageError.h"
+#include "host/loader/PluginConnection.h"
 
 namespace zvhost {
 

@@ -1,4 +1,4 @@
-#include "host/core/Host.h"
+#include "host/app/Host.h"
 
 #include <fstream>
 #include <stdexcept>
@@ -6,19 +6,17 @@
 #include "PluginMessages.h"
 #include "host/adm/DialogManager.h"
 #include "host/core/BasicSuite.h"
-#include "host/core/Notifiers.h"
-#include "host/core/PluginConnection.h"
 #include "host/core/UsageError.h"
 #include "host/engine/Documents.h"
+#include "host/loader/PluginConnection.h"
 #include "host/menus/MenuBar.h"
 #include "host/prefs/Preferences.h"
+#include "host/services/Notifiers.h"
 #include "host/services/ServiceSuites.h"
 
 namespace zvhost {
 
 namespace {
-
-Host *gHost = nullptr;
 
 // "NAME:VERSION" of --missing-suite.
 std::pair<std::string, int32_t> ParseSuiteVersion(const std::string &text) {
@@ -39,56 +37,44 @@ std::pair<std::string, int32_t> ParseSuiteVersion(const std::string &text) {
 
 }  // namespace
 
-Host &TheHost() {
-  if (gHost == nullptr) throw std::logic_error("no host exists");
-  return *gHost;
-}
-
 Host::Host(HostOptions hostOptions, std::ostream &out)
-    : options(std::move(hostOptions)), output(out, options.json) {
-  if (gHost != nullptr) throw std::logic_error("only one host may exist at a time");
-  gHost = this;
-  try {
-    basic = std::make_unique<BasicSuite>();
-    notifiers = std::make_unique<Notifiers>();
-    OfferUserSuites();
-    OfferIdleSuites();
-    documents = std::make_unique<Documents>();
-    dialogs = std::make_unique<DialogManager>();
-    menus = std::make_unique<MenuBar>();
-    prefs = std::make_unique<Preferences>();
+    : HostServices(out, hostOptions.json, hostOptions.strict), options(std::move(hostOptions)) {
+  basic = std::make_unique<BasicSuite>();
+  notifiers = std::make_unique<Notifiers>();
+  OfferUserSuites();
+  OfferIdleSuites();
+  documents = std::make_unique<Documents>();
+  dialogs = std::make_unique<DialogManager>();
+  menus = std::make_unique<MenuBar>();
+  prefs = std::make_unique<Preferences>();
 
-    for (const std::string &missing : options.missingSuites) {
-      auto [name, version] = ParseSuiteVersion(missing);
-      if (!suites.Offers(name, version)) {
-        throw UsageError("missing suite '" + missing + "': unknown suite '" + name + ":" +
-                         std::to_string(version) + "' (zarvel-host --help lists them)");
-      }
-      suites.Withhold(name, version);
+  for (const std::string &missing : options.missingSuites) {
+    auto [name, version] = ParseSuiteVersion(missing);
+    if (!suites.Offers(name, version)) {
+      throw UsageError("missing suite '" + missing + "': unknown suite '" + name + ":" +
+                       std::to_string(version) + "' (zarvel-host --help lists them)");
     }
-    for (const std::string &failure : options.failures) {
-      FailureRule rule = FailurePlan::Parse(failure);
-      if (!suites.HasOperation(rule.operation)) {
-        throw UsageError("failure '" + failure + "': unknown operation '" + rule.operation +
-                         "' (zarvel-host --help lists them)");
-      }
-      failures.Add(std::move(rule));
-    }
-    if (!options.prefsPath.empty()) prefs->Load(options.prefsPath);
-
-    RegisterOwnCommands();
-    documents->RegisterCommands(commands);
-    dialogs->RegisterCommands(commands);
-    menus->RegisterCommands(commands);
-    prefs->RegisterCommands(commands);
-  } catch (...) {
-    gHost = nullptr;
-    throw;
+    suites.Withhold(name, version);
   }
+  for (const std::string &failure : options.failures) {
+    FailureRule rule = FailurePlan::Parse(failure);
+    if (!suites.HasOperation(rule.operation)) {
+      throw UsageError("failure '" + failure + "': unknown operation '" + rule.operation +
+                       "' (zarvel-host --help lists them)");
+    }
+    failures.Add(std::move(rule));
+  }
+  if (!options.prefsPath.empty()) prefs->Load(options.prefsPath);
+
+  RegisterOwnCommands();
+  documents->RegisterCommands(commands);
+  dialogs->RegisterCommands(commands);
+  menus->RegisterCommands(commands);
+  prefs->RegisterCommands(commands);
 }
 
 Host::~Host() {
-  // The parts may still call TheHost() while they go; the order is the reverse of making.
+  // The parts may still use one another while they go; the order is the reverse of making.
   plugin.reset();
   prefs.reset();
   menus.reset();
@@ -96,7 +82,6 @@ Host::~Host() {
   documents.reset();
   notifiers.reset();
   basic.reset();
-  gHost = nullptr;
 }
 
 void Host::Start(std::unique_ptr<LoadedModule> module) {
@@ -138,10 +123,6 @@ void Host::ReloadModule() {
     text = "the module came back at the address it had, though that was held";
   }
   output.Emit({{"kind", "note"}, {"text", text}});
-}
-
-void Host::Refuse(const std::string &reason) {
-  output.Emit({{"kind", "refused"}, {"reason", reason}});
 }
 
 int Host::Finish() {

@@ -1,7 +1,8 @@
-#include "host/core/PluginConnection.h"
+#include "host/loader/PluginConnection.h"
 
 #include "host/core/BasicSuite.h"
-#include "host/core/Host.h"
+#include "host/core/HostExit.h"
+#include "host/core/HostServices.h"
 
 namespace zvhost {
 
@@ -18,6 +19,11 @@ PluginConnection::PluginConnection(std::unique_ptr<LoadedModule> module)
 
 PluginConnection::~PluginConnection() = default;
 
+PluginConnection *PluginConnection::Of(HostPluginRef plugin) {
+  PluginConnection *connection = Current();
+  return connection != nullptr && connection->IsOurs(plugin) ? connection : nullptr;
+}
+
 HostPluginRef PluginConnection::Ref() const {
   return reinterpret_cast<HostPluginRef>(record_.get());
 }
@@ -27,7 +33,7 @@ const ResourceSource &PluginConnection::Resources() const {
 }
 
 SPMessageData PluginConnection::Head() const {
-  return SPMessageData{Ref(), globals_, TheHost().basic->Table()};
+  return SPMessageData{Ref(), globals_, BasicSuite::The().Table()};
 }
 
 HostErr PluginConnection::Deliver(const char *caller, const char *selector, SPMessageData &head) {
@@ -37,12 +43,12 @@ HostErr PluginConnection::Deliver(const char *caller, const char *selector, SPMe
   try {
     result = module_->EntryPoint()(caller, selector, &head);
   } catch (...) {
-    TheHost().findings.Report(std::string("PluginMain ") + caller + "/" + selector,
-                              "an exception left the module's entry point");
+    HostServices::The().findings.Report(std::string("PluginMain ") + caller + "/" + selector,
+                                        "an exception left the module's entry point");
     result = kEscapedExceptionErr;
   }
   globals_ = head.globals;
-  TheHost().output.Emit(
+  HostServices::The().output.Emit(
       {{"kind", "message"}, {"caller", caller}, {"selector", selector}, {"result", result}});
   return result;
 }

@@ -1,4 +1,4 @@
-#include "host/core/ScriptRunner.h"
+#include "host/app/ScriptRunner.h"
 
 #include <new>
 #include <optional>

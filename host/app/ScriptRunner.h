@@ -4,7 +4,7 @@
 #include <istream>
 #include <ostream>
 
-#include "host/core/Host.h"
+#include "host/app/Host.h"
 
 namespace zvhost {
 

@@ -1,5 +1,5 @@
-// The stand-in host: one object that owns every part of it. Suite functions are plain C
-// functions without a context argument, so they reach the host through TheHost().
+// The stand-in host: one object that makes every part of it, in the order they depend on
+// one another, and offers the services they all use (it is the HostServices).
 #pragma once
 
 #include <iosfwd>
@@ -7,11 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "host/core/CommandTable.h"
-#include "host/core/FailurePlan.h"
-#include "host/core/Findings.h"
-#include "host/core/Output.h"
-#include "host/core/SuiteRegistry.h"
+#include "host/core/HostExit.h"
+#include "host/core/HostServices.h"
 
 namespace zvhost {
 
@@ -36,22 +33,11 @@ struct HostOptions {
   std::vector<std::string> failures;       // "SUITE/OPERATION:CODE[:COUNT]"
 };
 
-// The exit statuses of zarvel-host.
-enum ExitStatus { kExitDone = 0, kExitUsage = 2, kExitModule = 3, kExitStrict = 4 };
-
-// Ends the session at once with a status (a module that cannot be loaded or reloaded).
-struct HostExit {
-  int status;
-  std::string reason;
-};
-
-class Host {
+class Host : public HostServices {
  public:
   // Builds every part and offers every suite; throws UsageError for bad options.
   Host(HostOptions options, std::ostream &out);
   ~Host();
-  Host(const Host &) = delete;
-  Host &operator=(const Host &) = delete;
 
   // Loads the module and sends "Startup". Throws HostExit when it cannot be loaded.
   void Start(std::unique_ptr<LoadedModule> module);
@@ -63,8 +49,6 @@ class Host {
   // it quits. Throws HostExit when it cannot be loaded again.
   int Finish();
 
-  // A user action that a real host would not carry out: said so, nothing sent.
-  void Refuse(const std::string &reason);
   // Unloads the module ("Unload"), holding its addresses with --reload-elsewhere.
   void UnloadModule();
   // Loads the unloaded module again ("Reload"); with --reload-elsewhere a note says whether it
@@ -72,11 +56,6 @@ class Host {
   void ReloadModule();
 
   HostOptions options;
-  Output output;
-  Findings findings;
-  FailurePlan failures;
-  SuiteRegistry suites;
-  CommandTable commands;
 
   std::unique_ptr<BasicSuite> basic;
   std::unique_ptr<Notifiers> notifiers;
@@ -90,8 +69,5 @@ class Host {
   void RegisterOwnCommands();
   bool finished_ = false;
 };
-
-// The host of this process; exists while a Host object does.
-Host &TheHost();
 
 }  // namespace zvhost

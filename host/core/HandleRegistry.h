@@ -1,0 +1,70 @@
+// Every handle the host hands to the module, of every kind, numbered in one space: a handle
+// of one kind is never taken for another, and one that outlived its object is recognised
+// (not reinterpreted) even after its number's slot is reused.
+//
+// A handle encodes a slot index and the slot's generation; the slot records the handle's kind
+// and what it names for its owner (an index or an address). Freed slots are reused oldest
+// first, which keeps generations from wrapping quickly. Every step is O(1).
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace zvhost {
+
+// One kind of handle. Kinds are told apart by address, so each is one object that lives as
+// long as its handles may be looked up.
+struct HandleKind {
+  const char *noun;  // "menu item", "TextRange": what a finding calls it
+};
+
+enum class HandleState {
+  kLive,       // a live handle of the kind asked for
+  kOtherKind,  // a live handle of another kind
+  kGone,       // a handle the host handed out whose object is gone
+  kUnknown,    // not a handle the host handed out
+};
+
+class HandleRegistry {
+ public:
+  // A new handle of `kind` naming `target`; null when every number is taken (callers answer
+  // that as out of memory).
+  template <class Ref>
+  Ref Add(const HandleKind &kind, uint64_t target) {
+    return reinterpret_cast<Ref>(static_cast<uintptr_t>(AddRaw(kind, target)));
+  }
+
+  // The handle names nothing from now on. A handle that is not live is left alone.
+  void Remove(const void *handle);
+
+  // What `handle` is for a caller that wants one of `kind`; on kLive, `*target` is what it
+  // names.
+  HandleState Find(const void *handle, const HandleKind &kind, uint64_t *target) const;
+
+  size_t Live() const { return live_; }
+
+ private:
+  struct Slot {
+    const HandleKind *kind = nullptr;
+    uint64_t target = 0;
+    uint8_t generation = 1;
+    bool live = false;
+  };
+
+  uint32_t AddRaw(const HandleKind &kind, uint64_t target);
+  // The slot a handle's number points at, whatever its generation; null for none.
+  const Slot *SlotOf(const void *handle, uint8_t *generation) const;
+
+  std::vector<Slot> slots_;
+  std::deque<uint32_t> free_;
+  size_t live_ = 0;
+};
+
+// The reason a finding gives for a handle in `state` where one of `kind` was expected:
+// "use of a destroyed dialog", "menu item expected, but the handle names an object of
+// another kind".
+std::string HandleMisuse(HandleState state, const HandleKind &kind);
+
+}  // namespace zvhost
