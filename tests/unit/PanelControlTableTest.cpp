@@ -19,7 +19,7 @@ using zvhost::ItemKind;
 class PanelControlTableTest : public PanelHostTest {};
 
 TEST_F(PanelControlTableTest, EveryRowNamesAControlOfTheDialogAndItsList) {
-  const zvhost::Dialog *dialog = zvhost::TheDialogManager().Panel();
+  const zvhost::Dialog *dialog = zvhost::DialogManager::The().Panel();
   ASSERT_NE(dialog, nullptr);
   for (const panel::PanelControl &row : panel::kControls) {
     SCOPED_TRACE(row.label);
@@ -39,7 +39,7 @@ TEST_F(PanelControlTableTest, EveryRowNamesAControlOfTheDialogAndItsList) {
 }
 
 TEST_F(PanelControlTableTest, EveryControlOfTheDialogHasARow) {
-  const zvhost::Dialog *dialog = zvhost::TheDialogManager().Panel();
+  const zvhost::Dialog *dialog = zvhost::DialogManager::The().Panel();
   ASSERT_NE(dialog, nullptr);
   for (const auto &item : dialog->items) {
     const bool control = item->kind == ItemKind::kPopupList ||

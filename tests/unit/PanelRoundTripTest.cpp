@@ -109,7 +109,7 @@ class PanelRoundTripTest : public PanelHostTest {
  protected:
   // The panel's control as the host's dialog manager holds it.
   static AdmItem &Control(const char *label) {
-    const zvhost::Dialog *panel = zvhost::TheDialogManager().Panel();
+    const zvhost::Dialog *panel = zvhost::DialogManager::The().Panel();
     if (panel == nullptr) throw std::runtime_error("the host has no panel");
     AdmItem *item = zvhost::FindControl(*panel, label);
     if (item == nullptr) throw std::runtime_error(std::string("no control ") + label);
