@@ -5,36 +5,50 @@ set -euo pipefail
 
 usage() {
   cat <<'EOF'
-Usage: scripts/check-layers.sh [--dot] [ROOT]
+Usage: scripts/check-layers.sh [--side module|host] [--dot] [ROOT]
 
-Reads every #include "..." line of the module's folders under ROOT (default: the tree this
-script belongs to) and checks that they stack, top to bottom:
+Reads every #include "..." line of one side's folders under ROOT (default: the tree this
+script belongs to) and checks that they stack on floors, top to bottom.
 
-  plugin/  entry point, dispatch, lifecycle, menus, notifiers
-  panel/   the panel and its dialogs
+The module (the default side), one folder a floor:
+
+  plugin/   entry point, dispatch, lifecycle, menus, notifiers
+  panel/    the panel and its dialogs
   commands/ the text attribute commands
-  text/    the text-engine wrappers and selection access
-  base/    suites table, trace, error codes, exceptions, the boundary helper
-  sdk/     the host interface
+  text/     the text-engine wrappers and selection access
+  base/     suites table, trace, error codes, exceptions, the boundary helper
+  sdk/      the host interface
 
-A file may include files of its own folder or of a folder below it. A file and its header
-(same name, .h and .cpp) count as one unit when circles between files are looked for.
+The host: host/ itself (main.cpp); cli/; app/, which makes the parts into the host; prefs/;
+engine/, menus/ and adm/; services/; loader/ and inspect/; resources/; core/; then sdk/.
+Folders on one floor are independent of one another.
+
+A file may include files of its own folder or of a folder on a lower floor, and nothing of
+the other side: module and host meet only in sdk/. In the module, no circle runs between the
+files of one folder either; a file and its header (same name, .h and .cpp) count as one unit.
 
 Prints the folder graph, then each fault as FILE:LINE: message. Exit status: 0 when the
-folders stack, 1 when an include runs upward, leaves the module or closes a circle, 2 for
-bad usage.
+folders stack, 1 when an include runs upward or sideways, leaves the side or closes a
+circle, 2 for bad usage.
 
+  --side    the side to check: module (default) or host
   --dot     print the folder graph in Graphviz's DOT language instead of as text
   -h, --help  print this help
 EOF
 }
 
 format=text
+side=module
 root=""
 while (($#)); do
   case "$1" in
     -h | --help) usage; exit 0 ;;
     --dot) format=dot ;;
+    --side)
+      side="${2:-}"
+      shift
+      ;;
+    --side=*) side="${1#--side=}" ;;
     -*) echo "check-layers: unknown option '$1' (see --help)" >&2; exit 2 ;;
     *)
       if [[ -n "$root" ]]; then
@@ -48,25 +62,48 @@ while (($#)); do
 done
 root="${root:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}"
 
-# Bottom to top.
-floors=(sdk base text commands panel plugin)
+# Each side's floors, bottom to top; the folders of one floor are separated by commas.
+case "$side" in
+  module) floors=(sdk base text commands panel plugin) ;;
+  host)
+    floors=(sdk host/core host/resources host/loader,host/inspect host/services
+            host/engine,host/menus,host/adm host/prefs host/app host/cli host)
+    ;;
+  *) echo "check-layers: --side is module or host, not '$side'" >&2; exit 2 ;;
+esac
 for floor in "${floors[@]}"; do
-  if [[ ! -d "$root/$floor" ]]; then
-    echo "check-layers: $root has no folder $floor/: not the project's tree?" >&2
-    exit 2
-  fi
+  IFS=, read -ra on_floor <<<"$floor"
+  for folder in "${on_floor[@]}"; do
+    if [[ ! -d "$root/$folder" ]]; then
+      echo "check-layers: $root has no folder $folder/: not the project's tree?" >&2
+      exit 2
+    fi
+  done
 done
+# The folders whose files are read: each side's top folders (host/ holds all of its floors).
+case "$side" in
+  module) tops=(sdk base text commands panel plugin) ;;
+  host) tops=(sdk host) ;;
+esac
 
 cd "$root"
 {
   # Every file of the tree that an include could name, then every include line of the floors.
   find . -path ./.git -prune -o -type f -print | sed 's|^\./||; s|^|file |'
   grep -rnE --include='*.h' --include='*.cpp' '^[[:space:]]*#[[:space:]]*include[[:space:]]*"' \
-    "${floors[@]}" | sed 's|^|include |'
-} | awk -v floors="${floors[*]}" -v format="$format" '
-function folder_of(path) { return substr(path, 1, index(path, "/") - 1) }
+    "${tops[@]}" | sed 's|^|include |'
+} | awk -v floors="${floors[*]}" -v side="$side" -v format="$format" '
+# The folder on a floor that holds `path`, or its first folder when no floor holds it.
+function folder_of(path,    dir) {
+  for (dir = dir_of(path); dir != ""; dir = dir_of(dir)) if (dir in rank) return dir
+  return substr(path, 1, index(path "/", "/") - 1)
+}
 function unit_of(path) { sub(/\.(h|cpp)$/, "", path); return path }
-function dir_of(path) { sub(/\/[^\/]*$/, "", path); return path }
+function dir_of(path) {
+  if (index(path, "/") == 0) return ""
+  sub(/\/[^\/]*$/, "", path)
+  return path
+}
 function fault(text) { faults[++faultCount] = text }
 # The path with its "." and ".." steps taken.
 function normal(path,    n, step, i, out, kept) {
@@ -111,7 +148,10 @@ function visit(node, kind,    next_, key, i, text) {
 
 BEGIN {
   count = split(floors, floor, " ")
-  for (i = 1; i <= count; ++i) rank[floor[i]] = i
+  for (i = 1; i <= count; ++i) {
+    n = split(floor[i], on_floor, ",")
+    for (j = 1; j <= n; ++j) rank[on_floor[j]] = i
+  }
 }
 
 $1 == "file" { exists[substr($0, 6)] = 1; next }
@@ -132,17 +172,19 @@ $1 == "include" {
 
   from = folder_of(file); to = folder_of(target)
   if (!(to in rank)) {
-    fault(where "includes \"" name "\": " to "/ is not part of the module")
+    fault(where "includes \"" name "\": " to "/ is not part of the " side)
     next
   }
   if (rank[to] > rank[from]) {
     fault(where "includes \"" name "\": " from "/ lies below " to "/, so this include runs upward")
+  } else if (rank[to] == rank[from] && to != from) {
+    fault(where "includes \"" name "\": " from "/ and " to "/ share a floor and are independent")
   }
   if (from != to) {
     arrows[from, to]++
     if (!(("folder", from, to) in via_of)) via_of["folder", from, to] = where "#include \"" name "\""
     edges["folder", from, to] = 1
-  } else if (unit_of(file) != unit_of(target)) {
+  } else if (side == "module" && unit_of(file) != unit_of(target)) {
     key = "file" SUBSEP unit_of(file) SUBSEP unit_of(target)
     if (!(key in via_of)) via_of[key] = where "#include \"" name "\""
     edges[key] = 1
@@ -161,33 +203,41 @@ END {
     if (state[part[1], part[2]] == 0) { depth = 0; visit(part[2], part[1]) }
   }
 
+  # The folders top to bottom, in the order of the floors.
+  shown = 0
+  for (i = count; i >= 1; --i) {
+    n = split(floor[i], on_floor, ",")
+    for (j = 1; j <= n; ++j) folder[++shown] = on_floor[j]
+  }
   if (format == "dot") {
-    print "digraph module {"
+    print "digraph " side " {"
     print "  rankdir=TB;"
-    for (i = count; i >= 1; --i) print "  \"" floor[i] "/\";"
-    for (i = count; i >= 1; --i)
-      for (j = count; j >= 1; --j)
-        if ((floor[i], floor[j]) in arrows)
-          printf "  \"%s/\" -> \"%s/\" [label=\"%d\"%s];\n", floor[i], floor[j], \
-                 arrows[floor[i], floor[j]], (j > i ? ", color=red" : "")
+    for (i = 1; i <= shown; ++i) print "  \"" folder[i] "/\";"
+    for (i = 1; i <= shown; ++i)
+      for (j = 1; j <= shown; ++j)
+        if ((folder[i], folder[j]) in arrows)
+          printf "  \"%s/\" -> \"%s/\" [label=\"%d\"%s];\n", folder[i], folder[j], \
+                 arrows[folder[i], folder[j]], \
+                 (rank[folder[j]] >= rank[folder[i]] ? ", color=red" : "")
     print "}"
   } else {
-    print "Module folders, top to bottom; each arrow counts the #include lines it stands for:"
-    for (i = count; i >= 1; --i) {
+    print "Folders of the " side ", top to bottom; each arrow counts the #include lines it stands for:"
+    for (i = 1; i <= shown; ++i) {
       text = ""
-      for (j = count; j >= 1; --j)
-        if ((floor[i], floor[j]) in arrows)
-          text = text (text == "" ? "" : ", ") floor[j] "/ (" arrows[floor[i], floor[j]] ")" \
-                 (j > i ? " UPWARD" : "")
-      printf "  %-10s -> %s\n", floor[i] "/", (text == "" ? "nothing" : text)
+      for (j = 1; j <= shown; ++j)
+        if ((folder[i], folder[j]) in arrows)
+          text = text (text == "" ? "" : ", ") folder[j] "/ (" arrows[folder[i], folder[j]] ")" \
+                 (rank[folder[j]] > rank[folder[i]] ? " UPWARD" : \
+                  rank[folder[j]] == rank[folder[i]] ? " SIDEWAYS" : "")
+      printf "  %-16s -> %s\n", folder[i] "/", (text == "" ? "nothing" : text)
     }
   }
 
   if (faultCount == 0) {
-    print "The folders stack: no include runs upward, no circle." > "/dev/stderr"
+    print "The folders of the " side " stack: no include runs upward or sideways, no circle." > "/dev/stderr"
     exit 0
   }
   for (i = 1; i <= faultCount; ++i) print faults[i] > "/dev/stderr"
-  printf "%d fault(s): the module does not stack.\n", faultCount > "/dev/stderr"
+  printf "%d fault(s): the %s does not stack.\n", faultCount, side > "/dev/stderr"
   exit 1
 }'
