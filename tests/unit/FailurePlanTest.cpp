@@ -23,7 +23,7 @@ TEST(FailurePlan, ReadsEveryFormOfARule) {
     When when;
     int remaining;
     uint64_t call;
-    zvhost::HostErr code;
+    HostErr code;
   };
   const Case cases[] = {
       {"AI Art Set Suite/IndexArtSet:-108", When::kNext, 1, 0, -108},
