@@ -134,9 +134,9 @@ void ZV_API BaseADMDialog::DestroyProc(ADMDialogRef dialog) noexcept {
     BaseADMDialog *object = ObjectOf(dialog);
     if (object == nullptr) return;
     object->OnDestroy();
-    // The dialog manager is destroying the dialog already: the object lets go of it first so
-    // that its destructor does not ask for the dialog to be destroyed a second time.
+    // The dialog manager is destroying the dialog already: the object lets go of it so that
+    // its destructor does not ask for the dialog to be destroyed a second time. The object
+    // itself stays: whoever made it deletes it (the panel's is the plug-in's record).
     object->dialog = nullptr;
-    if (object->isModal == 0) delete object;
   });
 }

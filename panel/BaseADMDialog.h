@@ -1,5 +1,7 @@
 // Binds one dialog of the dialog manager to one object: creates it from a dialog resource and
-// turns the dialog manager's callbacks into virtual operations.
+// turns the dialog manager's callbacks into virtual operations. The object belongs to whoever
+// made it; the dialog's destroy procedure only detaches it, so that a failed SetDestroyProc
+// of a derived class (which leaves this class's procedure in place) cannot delete it twice.
 #pragma once
 
 #include <cstdint>

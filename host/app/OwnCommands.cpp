@@ -64,11 +64,13 @@ void Host::RegisterOwnCommands() {
                   ReloadModule();
                 }});
   commands.Add({{"fail"},
-                "fail \"SUITE/OPERATION:CODE[:COUNT]\"",
-                "from now on, the next COUNT calls (0: every call) of the operation fail",
+                "fail \"SUITE/OPERATION:CODE[:COUNT|@N|@N+]\"",
+                "from now on, the next COUNT calls (0: every call) of the operation fail; "
+                "@N: its N-th call, @N+: every call from the N-th on (counted from 1 from "
+                "start-up on, as with --fail; a call made already cannot be chosen)",
                 [this](const std::vector<std::string> &args) {
                   if (args.size() != 1) {
-                    throw UsageError("usage: fail \"SUITE/OPERATION:CODE[:COUNT]\"");
+                    throw UsageError("usage: fail \"SUITE/OPERATION:CODE[:COUNT|@N|@N+]\"");
                   }
                   FailureRule rule = FailurePlan::Parse(args[0]);
                   if (!suites.HasOperation(rule.operation)) {

@@ -76,9 +76,11 @@ Options:
   --json                        every output line is one JSON object with a "kind"
   --prefs FILE                  the preferences file, read at start and written at exit
   --missing-suite NAME:VERSION  the host does not offer that suite (repeatable)
-  --fail SUITE/OPERATION:CODE[:COUNT]
+  --fail SUITE/OPERATION:CODE[:COUNT|@N|@N+]
                                 the next COUNT calls (default 1, 0 = every call) of the
-                                operation fail with CODE (decimal or four characters)
+                                operation fail with CODE (decimal or four characters);
+                                @N: exactly its N-th call, @N+: every call from the N-th
+                                on (calls counted from 1, from start-up on; repeatable)
   --strict                      handle misuse and leaks at exit make the exit status 4
   --reload-elsewhere            while the module is unloaded its addresses are held, so
                                 that the system loader places it elsewhere at the reload

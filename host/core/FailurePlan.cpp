@@ -48,48 +48,98 @@ std::string FormatErrorCode(HostErr code) {
 }
 
 FailureRule FailurePlan::Parse(const std::string &text) {
+  auto wrong = [&text](const std::string &what) {
+    return UsageError("failure '" + text + "': " + what);
+  };
+  const std::string expected = "expected SUITE/OPERATION:CODE[:COUNT], :CODE@N or :CODE@N+";
   size_t slash = text.find('/');
-  if (slash == std::string::npos || slash == 0) {
-    throw UsageError("failure '" + text + "': expected SUITE/OPERATION:CODE[:COUNT]");
-  }
+  if (slash == std::string::npos || slash == 0) throw wrong(expected);
   size_t firstColon = text.find(':', slash);
-  if (firstColon == std::string::npos || firstColon == slash + 1) {
-    throw UsageError("failure '" + text + "': expected SUITE/OPERATION:CODE[:COUNT]");
-  }
+  if (firstColon == std::string::npos || firstColon == slash + 1) throw wrong(expected);
   FailureRule rule;
   rule.operation = text.substr(0, firstColon);
   std::string rest = text.substr(firstColon + 1);
-  size_t secondColon = rest.rfind(':');
   std::string code = rest;
-  if (secondColon != std::string::npos && secondColon > 0) {
+  if (size_t at = rest.find('@'); at != std::string::npos) {
+    code = rest.substr(0, at);
+    std::string call = rest.substr(at + 1);
+    if (code.find(':') != std::string::npos || call.find(':') != std::string::npos) {
+      throw wrong("a call number (@N) and a count (:COUNT) cannot be combined");
+    }
+    rule.when = FailureRule::When::kExactly;
+    if (call.ends_with('+')) {
+      rule.when = FailureRule::When::kFromCallOn;
+      call.pop_back();
+    }
+    if (call.empty()) throw wrong("expected a call number after '@' (1 or more)");
+    auto [end, ec] = std::from_chars(call.data(), call.data() + call.size(), rule.call);
+    if (ec == std::errc::result_out_of_range) {
+      throw wrong("call number " + call + " is too large (at most " +
+                  std::to_string(std::numeric_limits<uint64_t>::max()) + ")");
+    }
+    if (ec != std::errc() || end != call.data() + call.size()) {
+      throw wrong("call number '" + call + "' after '@' is not a whole number");
+    }
+    if (rule.call == 0) throw wrong("call number 0: calls are counted from 1");
+  } else if (size_t secondColon = rest.rfind(':');
+             secondColon != std::string::npos && secondColon > 0) {
     long long count = 0;
     std::string countText = rest.substr(secondColon + 1);
     if (!ParseDecimal(countText, count) || count < 0 || count > 1000000000) {
-      throw UsageError("failure '" + text + "': count '" + countText +
-                       "' is not a number from 0 up");
+      throw wrong("count '" + countText + "' is not a number from 0 up");
     }
     rule.remaining = static_cast<int>(count);
     code = rest.substr(0, secondColon);
   }
   rule.code = ParseErrorCode(code);
-  if (rule.code == 0) throw UsageError("failure '" + text + "': code 0 is success");
+  if (rule.code == 0) throw wrong("code 0 is success");
   return rule;
 }
 
 void FailurePlan::Add(FailureRule rule) {
+  if (rule.when == FailureRule::When::kExactly && rule.call <= Calls(rule.operation)) {
+    throw UsageError("failure of call " + std::to_string(rule.call) + " of " + rule.operation +
+                     ": that call has been made already (calls are counted from start-up on; " +
+                     std::to_string(Calls(rule.operation)) + " so far)");
+  }
   rules_.push_back(std::move(rule));
 }
 
-HostErr FailurePlan::Take(std::string_view suite, std::string_view operation) {
+uint64_t &FailurePlan::CountOf(const char *suite, const char *operation) {
+  auto [place, added] = places_.try_emplace({suite, operation}, nullptr);
+  if (added) place->second = &calls_[std::string(suite) + "/" + operation];
+  return *place->second;
+}
+
+uint64_t FailurePlan::Calls(const std::string &operation) const {
+  auto found = calls_.find(operation);
+  return found == calls_.end() ? 0 : found->second;
+}
+
+HostErr FailurePlan::Take(const char *suite, const char *operation) {
+  const uint64_t call = ++CountOf(suite, operation);
+  if (rules_.empty()) return 0;
+  const std::string_view suiteName(suite);
+  const std::string_view operationName(operation);
   for (auto it = rules_.begin(); it != rules_.end(); ++it) {
     const std::string &op = it->operation;
-    if (op.size() != suite.size() + 1 + operation.size() || !op.starts_with(suite) ||
-        op[suite.size()] != '/' || !op.ends_with(operation)) {
+    if (op.size() != suiteName.size() + 1 + operationName.size() || !op.starts_with(suiteName) ||
+        op[suiteName.size()] != '/' || !op.ends_with(operationName)) {
       continue;
     }
-    HostErr code = it->code;
-    if (it->remaining > 0 && --it->remaining == 0) rules_.erase(it);
-    return code;
+    const HostErr code = it->code;
+    switch (it->when) {
+      case FailureRule::When::kNext:
+        if (it->remaining > 0 && --it->remaining == 0) rules_.erase(it);
+        return code;
+      case FailureRule::When::kExactly:
+        if (call != it->call) continue;
+        rules_.erase(it);
+        return code;
+      case FailureRule::When::kFromCallOn:
+        if (call < it->call) continue;
+        return code;
+    }
   }
   return 0;
 }

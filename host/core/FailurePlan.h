@@ -1,9 +1,15 @@
 // Host operations made to fail on demand (--fail, the `fail` command): the next COUNT calls
-// of an operation, or every call, return a chosen code.
+// of an operation, every call, exactly the N-th call or every call from the N-th on return a
+// chosen code. Calls are counted per operation from start-up on, whether or not a failure is
+// planned, so that a call number means the same in every run of a script.
 #pragma once
 
+#include <cstdint>
+#include <map>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "HostTypes.h"
@@ -11,23 +17,45 @@
 namespace zvhost {
 
 struct FailureRule {
+  enum class When {
+    kNext,        // the next `remaining` calls; remaining 0: every call
+    kExactly,     // call number `call` alone
+    kFromCallOn,  // call number `call` and every later one
+  };
   std::string operation;  // "AI Art Set Suite/IndexArtSet"
   HostErr code = 0;
-  int remaining = 1;  // calls still to fail; 0 fails every call
+  When when = When::kNext;
+  int remaining = 1;
+  uint64_t call = 0;  // counted from 1
 };
 
 class FailurePlan {
  public:
-  // Reads "SUITE/OPERATION:CODE[:COUNT]"; throws UsageError naming what is wrong.
+  // Reads "SUITE/OPERATION:CODE[:COUNT]", "SUITE/OPERATION:CODE@N" or
+  // "SUITE/OPERATION:CODE@N+"; throws UsageError naming what is wrong. An '@' in the code
+  // field always starts the call number (a code holding '@' is written in decimal).
   static FailureRule Parse(const std::string &text);
 
+  // Throws UsageError for a rule that can never apply: its one call has been made already.
   void Add(FailureRule rule);
-  bool Armed() const { return !rules_.empty(); }
-  // The code for this call of suite/operation, or 0 when it is to succeed.
-  HostErr Take(std::string_view suite, std::string_view operation);
+  // Counts this call of suite/operation and returns the code it is to fail with, or 0.
+  // Both names must live as long as the plan (the callers pass literals): the count is
+  // found by their addresses first, by the text only the first time.
+  HostErr Take(const char *suite, const char *operation);
+  // How many calls of "SUITE/OPERATION" have been made so far.
+  uint64_t Calls(const std::string &operation) const;
 
  private:
+  struct PlaceHash {
+    size_t operator()(const std::pair<const char *, const char *> &place) const {
+      return std::hash<const void *>()(place.first) * 31 ^ std::hash<const void *>()(place.second);
+    }
+  };
+  uint64_t &CountOf(const char *suite, const char *operation);
+
   std::vector<FailureRule> rules_;
+  std::map<std::string, uint64_t, std::less<>> calls_;  // by operation name; nodes stay put
+  std::unordered_map<std::pair<const char *, const char *>, uint64_t *, PlaceHash> places_;
 };
 
 // Reads a host error code as a user writes it: a decimal number or four characters.
