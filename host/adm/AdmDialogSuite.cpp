@@ -123,16 +123,17 @@ void ZV_API Show(ADMDialogRef ref, HostBool show) {
     DialogManager::The().Show(*dialog, show != 0);
 }
 
-#define DIALOG_OPERATIONS(X)                                                                     \
-  X(Create)                                                                                      \
-  X(Modal)                                                                                       \
-  X(PopupModal)                                                                                  \
-  X(Destroy)                                                                                     \
-  X(EndModal)                                                                                    \
-  X(SetDrawProc)                                                                                 \
-  X(SetTrackProc) X(SetNotifyProc) X(SetDestroyProc) X(DefaultDraw) X(DefaultTrack)              \
-      X(DefaultNotify) X(SetUserData) X(GetUserData) X(GetItem) X(GetPluginRef) X(GetBoundsRect) \
-          X(IsVisible) X(Show)
+#define DIALOG_OPERATIONS(X)                                                                 \
+  X(Create)                                                                                  \
+  X(Modal)                                                                                   \
+  X(PopupModal)                                                                              \
+  X(Destroy)                                                                                 \
+  X(EndModal)                                                                                \
+  X(SetDrawProc)                                                                             \
+  X(SetTrackProc)                                                                            \
+  X(SetNotifyProc) X(SetDestroyProc) X(DefaultDraw) X(DefaultTrack) X(DefaultNotify)         \
+      X(SetUserData) X(GetUserData) X(GetItem) X(GetPluginRef) X(GetBoundsRect) X(IsVisible) \
+          X(Show)
 
 const ADMDialogSuite10 kTable = {DIALOG_OPERATIONS(ZV_TABLE_ENTRY)};
 
