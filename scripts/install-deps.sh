@@ -2,7 +2,9 @@
 # Installs what Zarvel needs on Debian 12, only what is missing.
 #
 #   scripts/install-deps.sh demo   what the demo needs: the compiler, CMake, the resource compiler
-#                                  (windres, from the MinGW binutils) and the host's libraries
+#                                  (windres, from the MinGW binutils), the host's libraries (JSON;
+#                                  HarfBuzz, FreeType, ICU, fontconfig and Cairo to compose and
+#                                  draw text) and the Amiri font
 #   scripts/install-deps.sh test   everything (the default): the above, the test libraries, the i686
 #                                  MinGW compilers, and Wine (32-bit, from the i386 architecture)
 #                                  where this machine can run 32-bit programs
@@ -15,11 +17,15 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 
 purpose=${1:-test}
-demo_packages=(cmake g++ make binutils-mingw-w64-i686 nlohmann-json3-dev)
+demo_packages=(cmake g++ make pkg-config binutils-mingw-w64-i686 nlohmann-json3-dev
+               libharfbuzz-dev libfreetype-dev libicu-dev libfontconfig-dev libcairo2-dev
+               fonts-hosny-amiri)
 case $purpose in
   demo) packages=("${demo_packages[@]}") ;;
   test)
-    packages=("${demo_packages[@]}" libgtest-dev libbenchmark-dev g++-mingw-w64-i686)
+    # Pango: the benchmark composes the same text with it, the peer a Linux user would reach for.
+    packages=("${demo_packages[@]}" libgtest-dev libbenchmark-dev g++-mingw-w64-i686
+              libpango1.0-dev)
     if "$here/runs-32bit-programs.sh" >/dev/null; then packages+=(wine wine32:i386); fi
     ;;
   *) echo "usage: scripts/install-deps.sh [demo|test]" >&2; exit 2 ;;

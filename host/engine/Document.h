@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "HostTypes.h"
@@ -11,10 +12,20 @@ namespace zvhost::engine {
 
 enum class ArtKind { kText, kPath };
 
+// A frame's box on the page, in points, y downwards.
+struct FrameBounds {
+  float left = 0;
+  float top = 0;
+  float width = 0;
+  float height = 0;
+};
+
 struct Art {
   ArtKind kind = ArtKind::kPath;
   int32_t story = -1;          // text frames: the story they show
   int32_t storyDirection = 0;  // text frames: the frame's story direction
+  // Text frames: the box the file gave; without one the frame gets the default place.
+  std::optional<FrameBounds> bounds;
 };
 
 struct Selection {

@@ -1,8 +1,17 @@
 #include "host/engine/Story.h"
 
 #include <algorithm>
+#include <atomic>
 
 namespace zvhost::engine {
+
+namespace {
+// Process-wide, so that no two paragraphs of any document share a revision.
+uint64_t NextRevision() {
+  static std::atomic<uint64_t> clock{0};
+  return ++clock;
+}
+}  // namespace
 
 void Story::AddParagraph(std::string text, int32_t length, const ParaAttributes &attributes,
                          const std::vector<RunSpan> &runs,
@@ -17,6 +26,7 @@ void Story::AddParagraph(std::string text, int32_t length, const ParaAttributes 
   paragraph.length = length;
   paragraph.text = std::move(text);
   paragraph.attributes = attributes;
+  paragraph.revision = NextRevision();
   for (const RunSpan &span : runs) {
     if (span.length == 0) continue;
     AppendRun(length_, span.attributes);
@@ -79,6 +89,15 @@ void Story::ApplyCharFeatures(int32_t start, int32_t end, const CharFeatureSet &
   uint32_t last = end < length_ ? SplitAt(end) : static_cast<uint32_t>(runs_.size());
   for (uint32_t run = first; run < last; ++run) features.ApplyTo(runs_[run].attributes);
   MergeEqualNeighbours(first == 0 ? 0 : first - 1, std::min<size_t>(last + 1, runs_.size()));
+  uint32_t from, to;
+  ParagraphSpan(start, end, from, to);
+  Revise(from, to);
+}
+
+void Story::Revise(uint32_t first, uint32_t last) {
+  for (uint32_t paragraph = first; paragraph <= last; ++paragraph) {
+    paragraphs_[paragraph].revision = NextRevision();
+  }
 }
 
 void Story::ParagraphSpan(int32_t start, int32_t end, uint32_t &first, uint32_t &last) const {
@@ -102,6 +121,7 @@ void Story::ApplyParaFeatures(int32_t start, int32_t end, const ParaFeatureSet &
   for (uint32_t paragraph = from; paragraph <= to; ++paragraph) {
     features.ApplyTo(paragraphs_[paragraph].attributes);
   }
+  Revise(from, to);
 }
 
 std::vector<RunSpan> Story::ParagraphRuns(uint32_t paragraph) const {

@@ -17,11 +17,18 @@
 
 namespace zvhost::engine {
 
+// Where a paragraph's lines stand in the frame: "justify" fills every line but the last.
+enum class Alignment : uint8_t { kJustify, kStart, kEnd, kCenter };
+
 struct Paragraph {
   int32_t start = 0;   // position of its first character
   int32_t length = 0;  // code points, without the separator
   std::string text;    // UTF-8
   ParaAttributes attributes{};
+  Alignment alignment = Alignment::kJustify;
+  // Changes whenever the paragraph's attributes or those of its characters do, and is never
+  // the same for two paragraphs: the composer keeps a paragraph's lines while it stays.
+  uint64_t revision = 0;
 };
 
 struct Run {
@@ -88,6 +95,9 @@ class Story {
 
   // Art indices of the story's text frames, in art order; frame 0 is the story's first.
   std::vector<int32_t> frames;
+  // The font family and size (points) the story is composed in.
+  std::string font = "Amiri";
+  float size = 18;
 
  private:
   uint32_t SearchRun(int32_t position) const;
@@ -95,6 +105,7 @@ class Story {
   uint32_t SplitAt(int32_t position);
   void MergeEqualNeighbours(size_t from, size_t to);
   void ParagraphSpan(int32_t start, int32_t end, uint32_t &first, uint32_t &last) const;
+  void Revise(uint32_t first, uint32_t last);
 
   std::vector<Paragraph> paragraphs_;
   std::vector<Run> runs_;
