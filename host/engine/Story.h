@@ -49,7 +49,8 @@ class Story {
   // of the character before it.
   void AddParagraph(std::string text, int32_t length, const ParaAttributes &attributes,
                     const std::vector<RunSpan> &runs,
-                    const std::optional<CharAttributes> &separator = std::nullopt);
+                    const std::optional<CharAttributes> &separator = std::nullopt,
+                    Alignment alignment = Alignment::kJustify);
 
   int32_t Length() const { return length_; }
   const std::vector<Paragraph> &Paragraphs() const { return paragraphs_; }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unicode/ustring.h>
 
 #include <string>
 #include <vector>
@@ -38,15 +39,43 @@ inline int32_t CodePoints(const std::string &text) {
   return static_cast<int32_t>(engine::CheckUtf8(text).codePoints);
 }
 
+inline std::string Utf8(const std::u16string &text) {
+  std::string utf8(text.size() * 3, '\0');
+  int32_t length = 0;
+  UErrorCode status = U_ZERO_ERROR;
+  u_strToUTF8(utf8.data(), static_cast<int32_t>(utf8.size()), &length,
+              reinterpret_cast<const UChar *>(text.data()), static_cast<int32_t>(text.size()),
+              &status);
+  EXPECT_TRUE(U_SUCCESS(status));
+  utf8.resize(length);
+  return utf8;
+}
+
+inline std::u32string Utf32(const std::string &text) {
+  std::u32string utf32(text.size(), U'\0');
+  int32_t length = 0;
+  UErrorCode status = U_ZERO_ERROR;
+  std::u16string utf16(text.size(), u'\0');
+  int32_t units = 0;
+  u_strFromUTF8(reinterpret_cast<UChar *>(utf16.data()), static_cast<int32_t>(utf16.size()), &units,
+                text.data(), static_cast<int32_t>(text.size()), &status);
+  u_strToUTF32(reinterpret_cast<UChar32 *>(utf32.data()), static_cast<int32_t>(utf32.size()),
+               &length, reinterpret_cast<const UChar *>(utf16.data()), units, &status);
+  EXPECT_TRUE(U_SUCCESS(status));
+  utf32.resize(length);
+  return utf32;
+}
+
 // Adds a paragraph of one run of `attributes`, or of `runs` when given.
 inline void AddParagraph(engine::Story &story, const std::string &text,
                          const engine::ParaAttributes &para,
                          const engine::CharAttributes &attributes = {},
-                         const std::vector<RunOf> &runs = {}) {
+                         const std::vector<RunOf> &runs = {},
+                         engine::Alignment alignment = engine::Alignment::kJustify) {
   std::vector<engine::RunSpan> spans;
   for (const RunOf &run : runs) spans.push_back({run.length, run.attributes});
   if (spans.empty()) spans.push_back({CodePoints(text), attributes});
-  story.AddParagraph(text, CodePoints(text), para, spans);
+  story.AddParagraph(text, CodePoints(text), para, spans, std::nullopt, alignment);
 }
 
 // A box at the page's corner.

@@ -35,19 +35,6 @@ size_t SpacesIn(const std::u32string &text, int32_t from, int32_t to) {
   return count;
 }
 
-std::u32string Utf32(const std::string &text) {
-  std::u32string result;
-  for (size_t at = 0; at < text.size();) {
-    unsigned char lead = static_cast<unsigned char>(text[at]);
-    size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    char32_t c = length == 1 ? lead : lead & (0xFF >> (length + 1));
-    for (size_t more = 1; more < length; ++more) c = (c << 6) | (text[at + more] & 0x3F);
-    result.push_back(c);
-    at += length;
-  }
-  return result;
-}
-
 TEST_F(ComposeLinesTest, JustifiedLinesFillTheMeasureAndTheLastStandsAtTheStartSide) {
   struct Case {
     int32_t direction, method, engine;
@@ -73,6 +60,31 @@ TEST_F(ComposeLinesTest, JustifiedLinesFillTheMeasureAndTheLastStandsAtTheStartS
     EXPECT_NEAR(c.direction == 1 ? last.left + last.width : last.left, c.direction == 1 ? 250 : 0,
                 0.01)
         << "the last line stands at the start side";
+  }
+}
+
+TEST_F(ComposeLinesTest, StartEndAndCentreFollowTheParagraphDirectionAndFillNothing) {
+  using engine::Alignment;
+  struct Case {
+    Alignment alignment;
+    int32_t direction;
+    double leftShare;  // where each line stands: 0 at the left, 1 at the right
+  };
+  const Case cases[] = {{Alignment::kStart, 0, 0},   {Alignment::kStart, 1, 1},
+                        {Alignment::kEnd, 0, 1},     {Alignment::kEnd, 1, 0},
+                        {Alignment::kCenter, 0, .5}, {Alignment::kCenter, 1, .5}};
+  for (const Case &c : cases) {
+    SCOPED_TRACE("alignment " + std::to_string(static_cast<int>(c.alignment)) + " direction " +
+                 std::to_string(c.direction));
+    story_ = {};
+    AddParagraph(story_, ArabicText(), Para(c.direction, 1, 1), {}, {}, c.alignment);
+    const compose::ParagraphLayout &paragraph = *Compose(250).paragraphs.at(0);
+    ASSERT_GT(paragraph.lines.size(), 2u);
+    for (const compose::ComposedLine &line : paragraph.lines) {
+      EXPECT_EQ(line.kashidas, 0);
+      EXPECT_FLOAT_EQ(line.spaceStretch, 0);
+      EXPECT_NEAR(line.left, c.leftShare * (250 - line.width), 0.01);
+    }
   }
 }
 
@@ -104,6 +116,9 @@ std::vector<std::vector<int32_t>> KashidasByLine(const compose::ParagraphLayout 
       if (glyph.role == GlyphRole::kKashida) {
         letters.push_back(glyph.cluster);
         EXPECT_GT(glyph.width, 0);
+        // Both letters it joins stand on this line.
+        EXPECT_GE(glyph.cluster, line.from);
+        EXPECT_LT(glyph.cluster + 1, line.to);
       }
     }
     EXPECT_EQ(static_cast<size_t>(line.kashidas), letters.size());

@@ -87,21 +87,12 @@ std::vector<int32_t> VisualClusters(const compose::StoryLayout &layout) {
 }
 
 TEST_F(ComposeTextTest, MixedArabicLatinAndDigitsStandInTheBidiLibrarysVisualOrder) {
-  // Code points below U+10000 only, so UTF-16 positions are story positions.
+  // Code points below U+10000 only, so that UTF-16 positions are story positions.
   const std::u16string texts[] = {u"abc \u0645\u0631\u062D\u0628\u0627 123 def",
                                   u"\u0643\u062A\u0628 (Zarvel 2.0) \u0641\u064A 1999 \u0645",
                                   u"\u0627\u0644\u0639\u062F\u062F 12-34 \u0648 56"};
   for (const std::u16string &text16 : texts) {
-    std::string text;
-    for (char16_t unit : text16) {
-      char32_t c = unit;
-      if (c < 0x80) {
-        text += static_cast<char>(c);
-      } else {
-        text += static_cast<char>(0xC0 | (c >> 6));
-        text += static_cast<char>(0x80 | (c & 0x3F));
-      }
-    }
+    std::string text = Utf8(text16);
     for (int32_t direction : {0, 1}) {
       SCOPED_TRACE(text + " direction " + std::to_string(direction));
       story_ = {};
