@@ -22,19 +22,18 @@ std::vector<hb_script_t> Scripts(const std::u32string &text) {
   hb_unicode_funcs_t *unicode = hb_unicode_funcs_get_default();
   std::vector<hb_script_t> scripts(text.size());
   hb_script_t previous = HB_SCRIPT_COMMON;
-  size_t leading = 0;  // how many characters before the first strong script
+  size_t firstStrong = text.size();
   for (size_t at = 0; at < text.size(); ++at) {
     hb_script_t script = hb_unicode_script(unicode, text[at]);
     if (IsWeakScript(script)) {
       script = previous;
-    } else if (IsWeakScript(previous)) {
-      leading = at;
+    } else if (firstStrong == text.size()) {
+      firstStrong = at;
     }
-    if (IsWeakScript(previous) && !IsWeakScript(script)) {
-      for (size_t before = 0; before < leading; ++before) scripts[before] = script;
-    }
-    scripts[at] = script;
-    previous = script;
+    scripts[at] = previous = script;
+  }
+  if (firstStrong < text.size()) {
+    std::fill(scripts.begin(), scripts.begin() + firstStrong, scripts[firstStrong]);
   }
   return scripts;
 }
