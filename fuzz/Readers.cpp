@@ -1,6 +1,7 @@
 #include "Readers.h"
 
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <sstream>
 

@@ -1,5 +1,6 @@
 #include "host/validate/Validate.h"
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <ostream>
