@@ -26,8 +26,9 @@ void ElfFile::CheckProgramHeaders(uint64_t offset, uint16_t entrySize, uint16_t 
     reader.Fail("program header size " + std::to_string(entrySize) + " is too small");
   }
   if (offset > file_.size() || (file_.size() - offset) / entrySize < count) {
-    reader.Fail("program headers (" + std::to_string(count) + " at offset " +
-                std::to_string(offset) + ") run past the end");
+    throw FormatError(context_ + ": " + std::to_string(count) + " program headers at offset " +
+                      std::to_string(offset) + " run past the end of the file (" +
+                      std::to_string(file_.size()) + " bytes)");
   }
   constexpr uint32_t kLoadable = 1;  // PT_LOAD
   for (uint16_t index = 0; index < count; ++index) {

@@ -37,6 +37,7 @@ struct CheckContext {
 struct Check {
   std::string name;
   std::function<CheckResult(const CheckContext &)> run;
+  std::string script;  // the script it runs, for the checks of a SCRIPT
 };
 
 // Every check, in the order they are reported: loading, start-up and shut-down, unload and

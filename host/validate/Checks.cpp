@@ -237,22 +237,22 @@ HostRunResult CheckContext::RunAndJudge(const std::string &name,
 
 std::vector<Check> AllChecks(const ValidateOptions &options) {
   std::vector<Check> checks = {
-      {"loading", Loading},
-      {"start-up and shut-down", StartAndShutDown},
-      {"unload and reload", UnloadAndReload},
-      {"every menu item", EveryMenuItemCheck},
-      {"every panel entry", EveryPanelEntry},
+      {"loading", Loading, ""},
+      {"start-up and shut-down", StartAndShutDown, ""},
+      {"unload and reload", UnloadAndReload, ""},
+      {"every menu item", EveryMenuItemCheck, ""},
+      {"every panel entry", EveryPanelEntry, ""},
   };
   for (const std::string &script : options.scripts) {
-    checks.push_back({"script: " + FileName(script), [script](const CheckContext &context) {
-                        return RunScript(context, script);
-                      }});
+    checks.push_back({"script: " + FileName(script),
+                      [script](const CheckContext &context) { return RunScript(context, script); },
+                      script});
   }
-  checks.push_back({"random session", RandomSession});
+  checks.push_back({"random session", RandomSession, ""});
   for (const std::string &script : options.scripts) {
-    checks.push_back({"fault sweep: " + FileName(script), [script](const CheckContext &context) {
-                        return SweepScript(context, script);
-                      }});
+    checks.push_back(
+        {"fault sweep: " + FileName(script),
+         [script](const CheckContext &context) { return SweepScript(context, script); }, script});
   }
   return checks;
 }

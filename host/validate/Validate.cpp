@@ -67,11 +67,6 @@ int RunValidate(const std::vector<std::string> &args, const std::string &program
   }
   options.hostPath = programDirectory + "/" + kProgramName;
   if (options.pluginPath.empty()) options.pluginPath = programDirectory + "/Zarvel.aip";
-  for (const std::string &script : options.scripts) {
-    if (!std::filesystem::is_regular_file(FilePath(script))) {
-      throw UsageError("validate: cannot read script " + script);
-    }
-  }
 
   std::vector<Check> checks = AllChecks(options);
   if (!options.checks.empty()) {
@@ -87,6 +82,14 @@ int RunValidate(const std::vector<std::string> &args, const std::string &program
       chosen.push_back(*found);
     }
     checks = chosen;
+  }
+  for (const Check &check : checks) {
+    if (!check.script.empty() && !std::filesystem::is_regular_file(FilePath(check.script))) {
+      throw UsageError("validate: cannot read script " + check.script +
+                       (options.scripts.size() == 1 && check.script == "examples/tour.zvs"
+                            ? " (the default: run from the top of the repository, or name one)"
+                            : ""));
+    }
   }
 
   const std::filesystem::path work = MakeWorkFolder();

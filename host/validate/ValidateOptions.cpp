@@ -34,7 +34,8 @@ ValidateOptions ParseValidateOptions(const std::vector<std::string> &args) {
   app.add_option("--sweep-runs", options.sweepRuns,
                  "faulted runs per script at most, chosen by the seed (0: one for every call)")
       ->capture_default_str();
-  app.add_option("--check", options.checks, "run only the check of this name (repeatable)");
+  app.add_option("--check", options.checks, "run only the check of this name (repeatable)")
+      ->allow_extra_args(false);
   app.add_option("scripts", options.scripts,
                  "scripts to run and sweep (default: examples/tour.zvs)");
   std::vector<std::string> reversed(args.rbegin(), args.rend() - 1);

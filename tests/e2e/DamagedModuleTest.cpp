@@ -73,10 +73,14 @@ TEST(DamagedModule, AProgramHeaderPastTheEndIsNamedByInspectAndByLoading) {
 
   zvtest::HostRun inspect = zvtest::RunHostRaw({"inspect", module});
   EXPECT_EQ(inspect.status, 3);
-  EXPECT_NE(inspect.errors.find("program headers"), std::string::npos) << inspect.errors;
-  zvtest::HostRun load = zvtest::RunHostRaw({"--plugin", module, temp.Write("s", "")});
+  EXPECT_NE(inspect.errors.find("program headers at offset"), std::string::npos) << inspect.errors;
+  zvtest::HostRun load = zvtest::RunHostRaw({"--json", "--plugin", module, temp.Write("s", "")});
   EXPECT_EQ(load.status, 3);
-  EXPECT_NE(load.errors.find("program headers"), std::string::npos) << load.errors;
+  const auto errors = load.OfKind("error");
+  ASSERT_EQ(errors.size(), 1u) << load.errors;
+  EXPECT_NE(errors[0]["reason"].get<std::string>().find("program headers at offset"),
+            std::string::npos)
+      << errors[0];
 }
 
 TEST(DamagedModule, AnOperationThatCannotFailIsNotOfferedToFail) {

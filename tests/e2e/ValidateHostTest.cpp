@@ -70,7 +70,9 @@ TEST(ValidateHost, TheModulePassesEveryCheckWithOneJsonLineEachAndATally) {
       << "one run for every call";
   for (const char *none : {"failedRuns", "crashes", "leaks", "misuse"}) EXPECT_EQ(sweep[none], 0);
   // The module disposes of art sets; a failed DisposeArtSet leaves its set, as expected.
-  if (!sampled) EXPECT_GT(sweep["releasesLeftAsExpected"], 0);
+  if (!sampled) {
+    EXPECT_GT(sweep["releasesLeftAsExpected"], 0);
+  }
   const auto tally = run.OfKind("tally");
   ASSERT_EQ(tally.size(), 1u);
   EXPECT_EQ(tally[0]["passed"], 8);
