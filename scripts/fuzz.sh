@@ -45,7 +45,7 @@ cmake --build "$build" --parallel "${ZARVEL_JOBS:-2}" --target ZarvelModule fuzz
 # module itself, the example documents, the scripts' lines and the host's own preferences.
 corpus=$build/corpus
 rm -rf "$corpus"
-"$build/fuzz/fuzz-seed-corpus" "$build/Zarvel.res" "$build/Zarvel.aip" "$corpus" >/dev/null
+"$build/fuzz-seed-corpus" "$build/Zarvel.res" "$build/Zarvel.aip" "$corpus" >/dev/null
 mkdir -p "$corpus/document" "$corpus/script-line" "$corpus/preferences" "$corpus/pe"
 cp "$root"/examples/*.json "$corpus/document/"
 i=0
@@ -64,7 +64,7 @@ for reader in "${readers[@]}"; do
   log=$build/work/$reader/fuzz.log
   echo "fuzz-$reader: $seconds s"
   if (cd "$build/work/$reader" &&
-      "$build/fuzz/fuzz-$reader" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+      "$build/fuzz-$reader" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
         -print_final_stats=1 -artifact_prefix="$findings/" "$build/work/$reader/corpus" \
         "$corpus/$reader" >"$log" 2>&1); then
     grep -E "stat::number_of_executed_units|stat::peak_rss_mb" "$log" | sed 's/^/  /'
