@@ -1,8 +1,8 @@
 #include "Readers.h"
 
 #include <filesystem>
-#include <functional>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "host/core/CommandTable.h"

@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,16 @@ zvtest::HostRun ValidatePlanted(const std::string &fault, std::vector<std::strin
   setenv("ZARVEL_PLANTED_FAULT", fault.c_str(), 1);
   zvtest::HostRun run = Validate(ZARVEL_PLANTED_MODULE, std::move(args));
   unsetenv("ZARVEL_PLANTED_FAULT");
+  // A failed validation keeps its work folder for the reproducing commands; the test's goes.
+  for (const auto &tally : run.OfKind("tally")) {
+    if (tally.contains("workFolder"))
+      std::filesystem::remove_all(tally["workFolder"].get<std::string>());
+  }
+  for (const auto &line : run.OfKind("text")) {
+    const std::string text = line["text"];
+    const std::string kept = "The failed runs' scripts and outputs are kept in ";
+    if (text.starts_with(kept)) std::filesystem::remove_all(text.substr(kept.size()));
+  }
   return run;
 }
 
