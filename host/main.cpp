@@ -8,10 +8,12 @@
 #include "host/cli/CommandLine.h"
 #include "host/cli/ExecutablePath.h"
 #include "host/cli/StandardStreams.h"
+#include "host/core/CallRecord.h"
 #include "host/core/FilePath.h"
 #include "host/core/UsageError.h"
 #include "host/inspect/Inspect.h"
 #include "host/loader/LoadedModule.h"
+#include "host/validate/Validate.h"
 
 namespace {
 
@@ -49,6 +51,7 @@ int Run(const zvhost::CommandLine &line) {
       status = zvhost::RunScript(host, std::cin, true, &std::cerr);
     }
     int finish = host.Finish();
+    if (!line.callRecord.empty()) WriteCallRecord(host.failures, host.suites, line.callRecord);
     return status != zvhost::kExitDone ? status : finish;
   } catch (const zvhost::ModuleError &error) {
     host.output.Emit({{"kind", "error"}, {"reason", error.what()}});
@@ -76,6 +79,8 @@ int HostMain(int argc, const char *const *argv) {
         return zvhost::kExitDone;
       case zvhost::CommandLine::Mode::Inspect:
         return zvhost::RunInspect(line.inspectModule, json, std::cout, std::cerr);
+      case zvhost::CommandLine::Mode::Validate:
+        return zvhost::RunValidate(line.validateArgs, zvhost::ExecutableDirectory(), std::cout);
       case zvhost::CommandLine::Mode::Run:
         return Run(line);
     }

@@ -19,7 +19,8 @@ The module (the default side), one folder a floor:
   base/     suites table, trace, error codes, exceptions, the boundary helper
   sdk/      the host interface
 
-The host: host/ itself (main.cpp); cli/; app/, which makes the parts into the host; prefs/;
+The host: host/ itself (main.cpp); cli/; app/, which makes the parts into the host, and
+validate/, the checks that run the host as child processes; prefs/;
 compose/ (the stories set into their frames); engine/, menus/ and adm/; services/; loader/
 and inspect/; resources/; core/; then sdk/.
 Folders on one floor are independent of one another.
@@ -68,7 +69,7 @@ case "$side" in
   module) floors=(sdk base text commands panel plugin) ;;
   host)
     floors=(sdk host/core host/resources host/loader,host/inspect host/services
-            host/engine,host/menus,host/adm host/compose host/prefs host/app host/cli
+            host/engine,host/menus,host/adm host/compose host/prefs host/app,host/validate host/cli
             host)
     ;;
   *) echo "check-layers: --side is module or host, not '$side'" >&2; exit 2 ;;

@@ -19,13 +19,14 @@ here=$(cd "$(dirname "$0")" && pwd)
 purpose=${1:-test}
 demo_packages=(cmake g++ make pkg-config binutils-mingw-w64-i686 nlohmann-json3-dev
                libharfbuzz-dev libfreetype-dev libicu-dev libfontconfig-dev libcairo2-dev
-               fonts-hosny-amiri)
+               fonts-hosny-amiri libcli11-dev)
 case $purpose in
   demo) packages=("${demo_packages[@]}") ;;
   test)
     # Pango: the benchmark composes the same text with it, the peer a Linux user would reach for.
+    # clang and its runtime libraries: the fuzz targets (libFuzzer and the sanitizers).
     packages=("${demo_packages[@]}" libgtest-dev libbenchmark-dev g++-mingw-w64-i686
-              libpango1.0-dev)
+              libpango1.0-dev clang libclang-rt-14-dev)
     if "$here/runs-32bit-programs.sh" >/dev/null; then packages+=(wine wine32:i386); fi
     ;;
   *) echo "usage: scripts/install-deps.sh [demo|test]" >&2; exit 2 ;;

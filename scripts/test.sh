@@ -27,6 +27,17 @@ run_build() {  # preset (CMakePresets.json: plain, sanitize)
 run_build plain
 run_build sanitize
 
+# Every reader of outside input fuzzed for a short, bounded time (scripts/fuzz.sh runs longer).
+fuzz_seconds=${ZARVEL_FUZZ_SECONDS:-20}
+echo "=== fuzz targets, $fuzz_seconds s each"
+fuzz_status=0
+scripts/fuzz.sh "$fuzz_seconds" || fuzz_status=$?
+case $fuzz_status in
+  0) tally+=("fuzz targets: every reader fuzzed for $fuzz_seconds s, nothing found") ;;
+  3) tally+=("SKIPPED: fuzz targets: clang's libFuzzer is not installed on this machine") ;;
+  *) echo "fuzz targets: a fault was found (see above)" >&2; exit 1 ;;
+esac
+
 win32=$PWD/build-win32
 echo "=== build-win32"
 cmake --preset win32 >/dev/null

@@ -8,6 +8,7 @@
 #include "host/core/BasicSuite.h"
 #include "host/core/UsageError.h"
 #include "host/engine/Documents.h"
+#include "host/inspect/ResourceRecords.h"
 #include "host/loader/PluginConnection.h"
 #include "host/menus/MenuBar.h"
 #include "host/prefs/Preferences.h"
@@ -86,6 +87,15 @@ Host::~Host() {
 
 void Host::Start(std::unique_ptr<LoadedModule> module) {
   plugin = std::make_unique<PluginConnection>(std::move(module));
+  // The module runs all the same, but a dialog or menu it builds from a damaged resource
+  // will fail it: the user hears of it now, not only from `inspect`.
+  for (const InspectRecord &record : ResourceRecords(plugin->Resources())) {
+    if (record["kind"] != "error") continue;
+    output.Emit({{"kind", "note"},
+                 {"text", options.pluginPath + ": damaged resource " +
+                              record["resource"].get<std::string>() + ": " +
+                              record["reason"].get<std::string>()}});
+  }
   plugin->Send(kSPInterfaceCaller, kSPInterfaceStartupSelector);
 }
 

@@ -13,6 +13,11 @@ CommandLine ParseCommandLine(int argc, const char *const *argv) {
     if (i + 1 >= argc) throw UsageError("option " + option + " needs a value");
     return argv[++i];
   };
+  if (argc > 1 && std::string(argv[1]) == "validate") {
+    line.mode = CommandLine::Mode::Validate;
+    line.validateArgs.assign(argv + 1, argv + argc);
+    return line;
+  }
   if (argc > 1 && std::string(argv[1]) == "inspect") {
     line.mode = CommandLine::Mode::Inspect;
     for (i = 2; i < argc; ++i) {
@@ -46,6 +51,8 @@ CommandLine ParseCommandLine(int argc, const char *const *argv) {
       line.options.missingSuites.push_back(value(arg));
     } else if (arg == "--fail") {
       line.options.failures.push_back(value(arg));
+    } else if (arg == "--record-calls") {
+      line.callRecord = value(arg);
     } else if (arg == "--strict") {
       line.options.strict = true;
     } else if (arg == "--reload-elsewhere") {
@@ -69,6 +76,9 @@ Usage:
   zarvel-host [OPTIONS] [SCRIPT|-]      run a script (- = standard input); none: standard input,
                                         a prompt where it is a terminal, else a script
   zarvel-host inspect [--json] MODULE   list a module's resources and entry point, change nothing
+  zarvel-host validate [OPTIONS] [SCRIPT...]
+                                        run the named checks of the module, each in a child
+                                        process (zarvel-host validate --help)
   zarvel-host --help | --version
 
 Options:

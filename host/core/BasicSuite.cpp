@@ -41,6 +41,9 @@ HostErr ZV_API ReallocateBlock(void *block, size_t newSize, void **newBlock) {
 
 #define BASIC_OPERATIONS(X) \
   X(AcquireSuite) X(ReleaseSuite) X(IsEqual) X(AllocateBlock) X(FreeBlock) X(ReallocateBlock)
+// IsEqual answers yes or no and has no code to fail with: it is no operation that can fail.
+#define BASIC_FAILABLE_OPERATIONS(X) \
+  X(AcquireSuite) X(ReleaseSuite) X(AllocateBlock) X(FreeBlock) X(ReallocateBlock)
 
 const SPBasicSuite kTable = {BASIC_OPERATIONS(ZV_TABLE_ENTRY)};
 
@@ -48,7 +51,7 @@ const SPBasicSuite kTable = {BASIC_OPERATIONS(ZV_TABLE_ENTRY)};
 
 BasicSuite::BasicSuite() : LiveCounter("blocks", LiveCategory::Block) {
   HostServices::The().suites.Offer(kSPBasicSuite, kSPBasicSuiteVersion, &kTable,
-                                   {BASIC_OPERATIONS(ZV_OPERATION_NAME)});
+                                   {BASIC_FAILABLE_OPERATIONS(ZV_OPERATION_NAME)});
 }
 
 BasicSuite::~BasicSuite() {

@@ -16,6 +16,39 @@ constexpr uint8_t kVisibilityDefault = 0, kVisibilityProtected = 3;
 
 }  // namespace
 
+// The system loader maps the file by its program headers: one that lies outside the file, or
+// a loaded segment that does, stops loading, so it is named here rather than left to it.
+void ElfFile::CheckProgramHeaders(uint64_t offset, uint16_t entrySize, uint16_t count) const {
+  if (count == 0) return;
+  ByteReader reader(file_, context_ + ": program headers");
+  const size_t minimumEntry = is64_ ? 56 : 32;
+  if (entrySize < minimumEntry) {
+    reader.Fail("program header size " + std::to_string(entrySize) + " is too small");
+  }
+  if (offset > file_.size() || (file_.size() - offset) / entrySize < count) {
+    throw FormatError(context_ + ": " + std::to_string(count) + " program headers at offset " +
+                      std::to_string(offset) + " run past the end of the file (" +
+                      std::to_string(file_.size()) + " bytes)");
+  }
+  constexpr uint32_t kLoadable = 1;  // PT_LOAD
+  for (uint16_t index = 0; index < count; ++index) {
+    const std::string what = "program header " + std::to_string(index);
+    reader.Seek(offset + uint64_t{index} * entrySize, what.c_str());
+    const uint32_t type = reader.U32("segment type");
+    if (is64_) reader.U32("segment flags");
+    const uint64_t segmentOffset =
+        is64_ ? reader.U64("segment offset") : reader.U32("segment offset");
+    reader.Skip(is64_ ? 16 : 8, "segment addresses");
+    const uint64_t fileSize =
+        is64_ ? reader.U64("segment file size") : reader.U32("segment file size");
+    if (type == kLoadable &&
+        (segmentOffset > file_.size() || fileSize > file_.size() - segmentOffset)) {
+      reader.Fail(what + ": its loaded segment (" + std::to_string(fileSize) + " bytes at offset " +
+                  std::to_string(segmentOffset) + ") runs past the end");
+    }
+  }
+}
+
 bool ElfFile::Recognises(const Bytes &file) {
   return file.size() >= 4 && file[0] == 0x7F && file[1] == 'E' && file[2] == 'L' && file[3] == 'F';
 }
@@ -36,15 +69,16 @@ ElfFile::ElfFile(const Bytes &file, std::string context)
   reader.Seek(16, "ELF header");
   reader.Skip(2 + 2 + 4, "ELF header");  // type, machine, version
   word(reader, "entry address");
-  word(reader, "program header offset");
+  const uint64_t programOffset = word(reader, "program header offset");
   const uint64_t sectionOffset = word(reader, "section header offset");
   reader.U32("flags");
   reader.U16("ELF header size");
-  reader.U16("program header size");
-  reader.U16("program header count");
+  const uint16_t programEntrySize = reader.U16("program header size");
+  const uint16_t programCount = reader.U16("program header count");
   const uint16_t entrySize = reader.U16("section header size");
   uint64_t count = reader.U16("section header count");
   uint32_t namesIndex = reader.U16("section name table index");
+  CheckProgramHeaders(programOffset, programEntrySize, programCount);
   if (sectionOffset == 0) return;  // no section headers at all
 
   const size_t minimumEntry = is64_ ? 64 : 40;

@@ -32,6 +32,8 @@ class ElfFile {
     uint32_t link = 0;
   };
 
+  // Throws FormatError for program headers that would stop the system loader.
+  void CheckProgramHeaders(uint64_t offset, uint16_t entrySize, uint16_t count) const;
   const SectionHeader *Find(const std::string &name) const;
   Bytes Contents(const SectionHeader &section) const;
 

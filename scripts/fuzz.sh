@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets (clang, libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer)
+# in build-fuzz/ and runs each for SECONDS (default 60) from its seed corpus, made from the
+# project's real files. A finding stops that target; its input is saved in
+# build-fuzz/findings/READER/ and the script ends with status 1, naming it. Copy the input to
+# fuzz/regressions/READER/ once it is mended: the unit tests replay every input there.
+set -euo pipefail
+
+usage() {
+  cat <<'USAGE'
+Usage: scripts/fuzz.sh [SECONDS] [READER...]
+
+Runs every fuzz target (or the readers named) for SECONDS each (default 60).
+Readers: res-image dialog menu string-table property-list version png elf pe document
+         preferences script-line
+Exit status: 0 nothing found, 1 a target found a fault, 2 bad usage, 3 clang's libFuzzer
+is not installed.
+USAGE
+}
+
+case "${1:-}" in -h | --help) usage; exit 0 ;; esac
+seconds=${1:-60}
+[[ "$seconds" =~ ^[0-9]+$ ]] || { echo "fuzz: SECONDS must be a whole number, not '$seconds'" >&2; exit 2; }
+shift || true
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${ZARVEL_FUZZ_BUILD:-$root/build-fuzz}
+all=(res-image dialog menu string-table property-list version png elf pe document preferences
+     script-line)
+readers=("$@")
+((${#readers[@]})) || readers=("${all[@]}")
+
+if ! command -v clang++ >/dev/null ||
+   ! echo 'extern "C" int LLVMFuzzerTestOneInput(const char *, unsigned long) { return 0; }' |
+     clang++ -x c++ -fsanitize=fuzzer -o /dev/null - 2>/dev/null; then
+  echo "fuzz: clang++ with libFuzzer is not installed (scripts/install-deps.sh test installs it)" >&2
+  exit 3
+fi
+
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
+  -DCMAKE_CXX_COMPILER=clang++ -DZARVEL_FUZZ=ON -DZARVEL_TESTS=OFF -DZARVEL_BENCH=OFF >/dev/null
+cmake --build "$build" --parallel "${ZARVEL_JOBS:-2}" --target ZarvelModule fuzz-seed-corpus \
+  "${readers[@]/#/fuzz-}" >/dev/null
+
+# The seed corpora from the real files: the module's resources whole and one by one, the
+# module itself, the example documents, the scripts' lines and the host's own preferences.
+corpus=$build/corpus
+rm -rf "$corpus"
+"$build/fuzz-seed-corpus" "$build/Zarvel.res" "$build/Zarvel.aip" "$corpus" >/dev/null
+mkdir -p "$corpus/document" "$corpus/script-line" "$corpus/preferences" "$corpus/pe"
+cp "$root"/examples/*.json "$corpus/document/"
+i=0
+while IFS= read -r line; do
+  printf '%s' "$line" >"$corpus/script-line/line-$((i++))"
+done < <(cat "$root"/examples/*.zvs)
+printf '{"ZarvelNonModalDialog":{"Bounds":[10,20],"Docked":true,"Name":"x","Count":3}}' \
+  >"$corpus/preferences/prefs.json"
+# A PE module, where the Windows build has made one.
+[[ ! -f "$root/build-win32/Zarvel.aip" ]] || cp "$root/build-win32/Zarvel.aip" "$corpus/pe/"
+
+status=0
+for reader in "${readers[@]}"; do
+  findings=$build/findings/$reader
+  mkdir -p "$findings" "$build/work/$reader/corpus" "$corpus/$reader"
+  log=$build/work/$reader/fuzz.log
+  echo "fuzz-$reader: $seconds s"
+  if (cd "$build/work/$reader" &&
+      "$build/fuzz-$reader" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+        -print_final_stats=1 -artifact_prefix="$findings/" "$build/work/$reader/corpus" \
+        "$corpus/$reader" >"$log" 2>&1); then
+    grep -E "stat::number_of_executed_units|stat::peak_rss_mb" "$log" | sed 's/^/  /'
+  else
+    echo "  FOUND a fault: $(ls "$findings" | head -3 | tr '\n' ' ')(log: $log)"
+    status=1
+  fi
+done
+exit $status
