@@ -4,8 +4,8 @@
 #include <stdexcept>
 
 #include "PluginMessages.h"
-#include "host/app/PageService.h"
 #include "host/adm/DialogManager.h"
+#include "host/app/PageService.h"
 #include "host/core/BasicSuite.h"
 #include "host/core/UsageError.h"
 #include "host/engine/Documents.h"
