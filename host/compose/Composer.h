@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "host/compose/FontCache.h"
 #include "host/compose/Layout.h"
 #include "host/engine/Document.h"
 
@@ -47,6 +48,7 @@ class Composer {
  private:
   struct Kept;
   std::map<std::pair<uint32_t, uint32_t>, std::unique_ptr<Kept>> kept_;
+  FontCache fonts_;
   ComposeCounts counts_;
 };
 

@@ -1,0 +1,86 @@
+#include "host/compose/ParagraphComposer.h"
+
+#include "host/compose/BidiParagraph.h"
+#include "host/compose/BreakFinder.h"
+#include "host/compose/KashidaPlaces.h"
+#include "host/compose/LineBreaking.h"
+#include "host/compose/LineSetter.h"
+#include "host/compose/MarkPlacement.h"
+#include "host/compose/ParagraphText.h"
+#include "host/compose/ShapedParagraph.h"
+
+namespace zvhost::compose {
+
+namespace {
+
+enum JustificationMethod { kStandard = 0, kArabic = 1, kNaskh = 2 };
+
+// The places kashidas may take in this paragraph: only with the complex-script composer and
+// a kashida method, only in runs that allow them, only between two letters set right to left
+// as separate clusters (a ligature cannot be pulled apart), and only with a tatweel to draw.
+std::vector<KashidaPlace> AllowedKashidaPlaces(const ParagraphText &text,
+                                               const std::vector<uint8_t> &levels,
+                                               const ShapedParagraph &shaped, const Font &font,
+                                               int32_t method) {
+  std::vector<KashidaPlace> allowed;
+  if (!text.Complex() || (method != kArabic && method != kNaskh) || font.TatweelGlyph() == 0) {
+    return allowed;
+  }
+  std::u32string_view view(text.text);
+  std::vector<KashidaPlace> places =
+      method == kNaskh ? NaskhKashidaPlaces(view) : KashidaPlaces(view);
+  for (const KashidaPlace &place : places) {
+    int32_t letter = static_cast<int32_t>(place.after), next = letter + 1;
+    if (next >= text.Length()) continue;
+    if (text.Char(engine::kKashidas, letter) != 0 || text.Char(engine::kKashidas, next) != 0) {
+      continue;
+    }
+    if ((levels[letter] & 1) == 0 || (levels[next] & 1) == 0) continue;
+    if (shaped.clusters[shaped.clusterOf[next]].start != next) continue;
+    allowed.push_back(place);
+  }
+  return allowed;
+}
+
+}  // namespace
+
+std::shared_ptr<const ParagraphLayout> ComposeParagraph(const engine::Story &story, uint32_t index,
+                                                        const Font &font, float size,
+                                                        float measure) {
+  ParagraphText text(story, index);
+  BidiParagraph bidi(text);
+  ShapedParagraph shaped = Shape(text, bidi.Levels(), font);
+  PlaceMarks(text, font, shaped);
+
+  double pointsPerUnit = size / font.UnitsPerEm();
+  BreakOpportunities breaks = FindBreakOpportunities(text, shaped);
+  double measureUnits = measure / pointsPerUnit;
+  const engine::ParaAttributes &attributes = text.paragraph.attributes;
+  std::vector<size_t> ends = attributes[engine::kEveryLineComposer] != 0
+                                 ? TotalFit(breaks, measureUnits)
+                                 : FirstFit(breaks, measureUnits);
+
+  int32_t method = attributes[engine::kJustificationMethod];
+  ParagraphParts parts{text,
+                       bidi,
+                       shaped,
+                       font,
+                       pointsPerUnit,
+                       measure,
+                       AllowedKashidaPlaces(text, bidi.Levels(), shaped, font, method),
+                       method == kNaskh ? KashidaSpread::kEveryWord : KashidaSpread::kByPriority};
+  auto layout = std::make_shared<ParagraphLayout>();
+  layout->lines.reserve(ends.size());
+  layout->glyphs.reserve(shaped.glyphs.size());
+  bool justified = text.paragraph.alignment == engine::Alignment::kJustify;
+  size_t from = 0;
+  for (size_t end : ends) {
+    bool last = end + 1 == breaks.Count();
+    SetLine(parts, breaks.position[from], breaks.position[end], justified && !last,
+            LineBadness(breaks, from, end, measureUnits), text.paragraph.start, *layout);
+    from = end;
+  }
+  return layout;
+}
+
+}  // namespace zvhost::compose
