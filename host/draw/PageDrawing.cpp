@@ -4,12 +4,14 @@
 #include <cairo-pdf.h>
 #include <cairo-svg.h>
 #include <cairo.h>
+#include <hb.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "host/compose/Font.h"
 #include "host/core/UsageError.h"
@@ -152,7 +154,11 @@ class StoryPainter {
     cairo_glyph_t one{glyph.glyph, 0, 0};
     cairo_text_extents_t ink;
     cairo_glyph_extents(cr_, &one, 1, &ink);
-    if (ink.x_advance <= 0) return;
+    if (ink.x_advance <= 0) {
+      one.index = ShapedTatweel();
+      cairo_glyph_extents(cr_, &one, 1, &ink);
+      if (ink.x_advance <= 0) return;
+    }
     cairo_save(cr_);
     cairo_translate(cr_, x + glyph.x, y - glyph.y);
     cairo_scale(cr_, glyph.width / ink.x_advance, 1);
@@ -160,11 +166,29 @@ class StoryPainter {
     cairo_restore(cr_);
   }
 
+  // The glyph the font draws for a tatweel (U+0640). Some fonts map the character to an
+  // empty glyph and put the drawn stroke in by substitution when the text is shaped (Amiri
+  // does): shaping the character alone finds the stroke.
+  uint32_t ShapedTatweel() {
+    if (tatweel_) return *tatweel_;
+    hb_buffer_t *buffer = hb_buffer_create();
+    const uint32_t tatweel = 0x0640;
+    hb_buffer_add_utf32(buffer, &tatweel, 1, 0, 1);
+    hb_buffer_guess_segment_properties(buffer);
+    hb_shape(layout_.font->HarfBuzzFont(), buffer, nullptr, 0);
+    unsigned int count = 0;
+    const hb_glyph_info_t *glyphs = hb_buffer_get_glyph_infos(buffer, &count);
+    tatweel_ = count == 1 ? glyphs[0].codepoint : 0;
+    hb_buffer_destroy(buffer);
+    return *tatweel_;
+  }
+
   cairo_t *cr_;
   const std::vector<FrameBox> &boxes_;
   const engine::Story &story_;
   const compose::StoryLayout &layout_;
   cairo_font_extents_t extents_{};
+  std::optional<uint32_t> tatweel_;
 };
 
 // The small boxed plus that says the story has more text than its frames hold, at the end
@@ -185,13 +209,14 @@ void OverflowMark(cairo_t *cr, const FrameBox &last) {
   cairo_stroke(cr);
 }
 
-// The frame's place in its story's reading order, on a small tab at the corner where
-// reading starts.
+// The frame's place in its story's reading order, on a small tab above the corner where
+// reading starts, clear of the text.
 void ReadingNumber(cairo_t *cr, const FrameBox &box, uint32_t rank, bool fromRight) {
-  constexpr double kSide = 12;
+  constexpr double kSide = 11;
   const double x = fromRight ? box.left + box.width - kSide : box.left;
+  const double top = box.top - kSide;
   SetColour(cr, kNumberTab);
-  cairo_rectangle(cr, x, box.top, kSide, kSide);
+  cairo_rectangle(cr, x, top, kSide, kSide);
   cairo_fill(cr);
   cairo_select_font_face(cr, "sans-serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
   cairo_set_font_size(cr, 8);
@@ -200,7 +225,7 @@ void ReadingNumber(cairo_t *cr, const FrameBox &box, uint32_t rank, bool fromRig
   cairo_text_extents(cr, text.c_str(), &ink);
   cairo_set_source_rgb(cr, 1, 1, 1);
   cairo_move_to(cr, x + (kSide - ink.width) / 2 - ink.x_bearing,
-                box.top + (kSide - ink.height) / 2 - ink.y_bearing);
+                top + (kSide - ink.height) / 2 - ink.y_bearing);
   cairo_show_text(cr, text.c_str());
 }
 

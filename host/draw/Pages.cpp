@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "host/core/HostServices.h"
 #include "host/core/UsageError.h"
 
 namespace zvhost::draw {
@@ -88,8 +89,15 @@ void Pages::Follow() {
   }
   const engine::Document *document = documents_.Current();
   if (document == nullptr) return;
-  // A story that could not be composed is reported once, not after every later command.
-  Update(*document, pages_[document->serial], false);
+  // A story that cannot be composed (its font is not installed, say) leaves the document
+  // open and usable: a note says so once, and the page commands refuse with the reason.
+  try {
+    Update(*document, pages_[document->serial], false);
+  } catch (const UsageError &error) {
+    HostServices::The().output.Emit(
+        {{"kind", "note"},
+         {"text", std::string(error.what()) + "; snapshot doc and dump layout cannot show it"}});
+  }
 }
 
 const DocumentPage &Pages::Page() {

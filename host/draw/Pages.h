@@ -31,7 +31,7 @@ class Pages : public SoleInstance<Pages> {
 
   // After every change: composes the stories of the current document whose paragraphs
   // changed since they were last composed, and forgets closed documents. A story that cannot
-  // be composed is reported once (UsageError); Page() tries it again.
+  // be composed is noted once; Page() tries it again.
   void Follow();
 
   // The current document set on its page, every story composed. Throws UsageError when no

@@ -29,6 +29,7 @@ constexpr const char *kDocument = R"({"format": "zarvel-document/1", "stories": 
 
 TEST(PageCommandsRefused, AHostWithoutCompositionRefusesBothCommandsSayingWhy) {
   zvtest::HostHarness harness;
+  harness.Take();
   zvhost::CommandTable commands;
   zvhost::RegisterRefusedPageCommands(commands);
   for (const std::vector<std::string> &line :
@@ -99,6 +100,26 @@ TEST_F(PageCompositionTest, ClosingADocumentForgetsItsPage) {
   }();
   ASSERT_EQ(refused.size(), 1u);
   EXPECT_EQ(refused[0]["reason"], "dump layout: no document is open");
+}
+
+TEST_F(PageCompositionTest, AStoryWhoseFontIsMissingOpensWithANoteAndThePageCommandsSayWhy) {
+  const std::string file = temp_.Write("page.json", R"({"format": "zarvel-document/1",
+      "stories": [{"font": "No Such Family 7", "paragraphs": [{"text": "abc"}]}],
+      "art": [{"kind": "text", "story": 0}]})");
+  harness_.Take();
+  harness_.Run("open " + file);
+  std::vector<std::string> notes;
+  for (const Json &note : harness_.Pending("note")) notes.push_back(note["text"]);
+  ASSERT_EQ(notes.size(), 1u);
+  EXPECT_NE(notes[0].find("cannot compose story 0: font \"No Such Family 7\""), std::string::npos)
+      << notes[0];
+  harness_.Take();
+  harness_.Run("select art 0");
+  EXPECT_TRUE(harness_.Pending("note").empty()) << "said once";
+  EXPECT_NE(harness_.RunExpectingError("dump layout").find("No Such Family 7"), std::string::npos);
+  EXPECT_NE(harness_.RunExpectingError("snapshot doc " + temp_.PathOf("page.svg"))
+                .find("No Such Family 7"),
+            std::string::npos);
 }
 
 TEST(ReadingOrder, FramesAreReadRowByRowFromTheStoryDirectionsSide) {
