@@ -131,9 +131,26 @@ TEST_F(ComposeTextTest, DirectionOverridesSetTheirRunsAgainstTheirOwnDirection) 
   EXPECT_EQ(shown, (std::vector<int32_t>{3, 2, 1, 0, 4, 5, 6}));
 }
 
+// A glyph's ink as it stands on the line, points, y up.
+struct InkBox {
+  float left = 0, right = 0, bottom = 0, top = 0;
+  float Centre() const { return (left + right) / 2; }
+};
+
+InkBox InkOf(const compose::StoryLayout &layout, const compose::PlacedGlyph &glyph) {
+  hb_glyph_extents_t extents{};
+  hb_font_get_glyph_extents(layout.font->HarfBuzzFont(), glyph.glyph, &extents);
+  float scale = layout.size / static_cast<float>(layout.font->UnitsPerEm());
+  return {
+      glyph.x + extents.x_bearing * scale, glyph.x + (extents.x_bearing + extents.width) * scale,
+      glyph.y + (extents.y_bearing + extents.height) * scale, glyph.y + extents.y_bearing * scale};
+}
+
 struct MarkPlace {
-  float x = 0;
-  float y = 0;
+  float x = 0, y = 0;  // the mark glyph's origin
+  InkBox ink, base;
+  float GapAbove() const { return ink.bottom - base.top; }
+  float GapBelow() const { return base.bottom - ink.top; }
 };
 
 class ComposeMarksTest : public ComposeTextTest {
@@ -145,24 +162,36 @@ class ComposeMarksTest : public ComposeTextTest {
     AddParagraph(story_, "\u0628" + mark, Para(1, 0, engineIndex),
                  Chars(0, 0, position, xOffset, yOffset));
     const compose::StoryLayout &layout = Compose();
+    MarkPlace place;
+    int found = 0;
     for (const compose::PlacedGlyph &glyph : layout.paragraphs.at(0)->glyphs) {
-      if (glyph.role == compose::GlyphRole::kMark) return {glyph.x, glyph.y};
+      if (glyph.role == compose::GlyphRole::kMark) {
+        place.x = glyph.x;
+        place.y = glyph.y;
+        place.ink = InkOf(layout, glyph);
+        ++found;
+      } else {
+        place.base = InkOf(layout, glyph);
+      }
     }
-    ADD_FAILURE() << "no mark placed";
-    return {};
+    EXPECT_EQ(found, 1) << "one mark placed";
+    return place;
   }
 };
 
 TEST_F(ComposeMarksTest, LooseStandsFarthestFromTheBaseThenNormalThenTight) {
   const std::string fatha = "\u064E", kasra = "\u0650";
   enum { kLoose = 1, kNormal = 2, kTight = 3 };
-  // Above the base: higher is farther; below it: lower is farther.
-  EXPECT_GT(MarkOf(fatha, kLoose).y, MarkOf(fatha, kNormal).y);
-  EXPECT_GT(MarkOf(fatha, kNormal).y, MarkOf(fatha, kTight).y);
-  EXPECT_LT(MarkOf(kasra, kLoose).y, MarkOf(kasra, kNormal).y);
-  EXPECT_LT(MarkOf(kasra, kNormal).y, MarkOf(kasra, kTight).y);
-  EXPECT_GT(MarkOf(fatha, kTight).y, 0) << "a fatha stands above the baseline";
-  EXPECT_LT(MarkOf(kasra, kTight).y, 0) << "a kasra stands below it";
+  // A fatha above its base, a kasra below it, each centred on the base's ink.
+  EXPECT_GT(MarkOf(fatha, kLoose).GapAbove(), MarkOf(fatha, kNormal).GapAbove());
+  EXPECT_GT(MarkOf(fatha, kNormal).GapAbove(), MarkOf(fatha, kTight).GapAbove());
+  EXPECT_GT(MarkOf(fatha, kTight).GapAbove(), 0);
+  EXPECT_GT(MarkOf(kasra, kLoose).GapBelow(), MarkOf(kasra, kNormal).GapBelow());
+  EXPECT_GT(MarkOf(kasra, kNormal).GapBelow(), MarkOf(kasra, kTight).GapBelow());
+  EXPECT_GT(MarkOf(kasra, kTight).GapBelow(), 0);
+  for (const MarkPlace &place : {MarkOf(fatha, kNormal), MarkOf(kasra, kLoose)}) {
+    EXPECT_NEAR(place.ink.Centre(), place.base.Centre(), 0.05);
+  }
 }
 
 TEST_F(ComposeMarksTest, OffsetsMoveMarksByThousandthsOfTheSizeOnlyWithTheComplexComposer) {
@@ -183,12 +212,12 @@ TEST_F(ComposeMarksTest, OffsetsMoveMarksByThousandthsOfTheSizeOnlyWithTheComple
 TEST_F(ComposeMarksTest, NoneLeavesTheMarkOnItsBaseAndOpenTypeWhereTheFontPutsIt) {
   const std::string fatha = "\u064E";
   MarkPlace none = MarkOf(fatha, 0);
-  EXPECT_FLOAT_EQ(none.y, 0) << "unpositioned: on the base's baseline";
   MarkPlace font = MarkOf(fatha, 4);
   MarkPlace standard = MarkOf(fatha, 0, 0, 0, 0);
   EXPECT_FLOAT_EQ(font.x, standard.x);
   EXPECT_FLOAT_EQ(font.y, standard.y);
-  EXPECT_GT(font.y, 0);
+  EXPECT_FLOAT_EQ(none.y, 0) << "unpositioned: on the base's baseline";
+  EXPECT_NE(none.x, font.x) << "the font moves a mark onto its base's anchor";
 }
 
 TEST_F(ComposeTextTest, AFamilyThatIsNotInstalledIsRefusedByName) {
