@@ -12,3 +12,4 @@ mkdir -p out
 build/zarvel-host "$@" examples/tour.zvs
 echo
 echo "Pictures of the panel: out/tour-before.svg and out/tour-after.svg"
+echo "Pictures of the page: out/tour-page-before.png and out/tour-page-after.png"

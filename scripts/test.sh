@@ -71,7 +71,8 @@ if why_not=$(scripts/runs-32bit-programs.sh); then
   tally+=("build-win32: unit tests and end-to-end tests passed under Wine")
 
   # The tour, run by both hosts on their own modules, prints the same lines and draws the
-  # same picture.
+  # same picture of the panel. Only the Linux host composes the page: the lines of
+  # `snapshot doc` and `dump layout` (drawn, listed or refused) are left out of the comparison.
   echo "=== the tour on Linux and on Windows"
   tour=$work/tour
   mkdir -p "$tour/out"
@@ -80,7 +81,9 @@ if why_not=$(scripts/runs-32bit-programs.sh); then
   (cd "$tour" && "$linux_host" --json examples/tour.zvs >linux.txt &&
     mv out/tour-after.svg linux.svg &&
     wine "$win32/zarvel-host.exe" --json examples/tour.zvs >windows.txt &&
-    cmp linux.txt windows.txt && cmp linux.svg out/tour-after.svg)
+    page='"kind":"layout"|the page is drawn in |composing text needs the Linux host' &&
+    cmp <(grep -Ev "$page" linux.txt) <(grep -Ev "$page" windows.txt) &&
+    cmp linux.svg out/tour-after.svg)
   tally+=("the tour: the same $(wc -l <"$tour/linux.txt") lines and picture on both hosts")
 else
   tally+=("NOT RUN: the Windows programs (unit tests, end-to-end tests, the tour) were not run on this machine: $why_not")

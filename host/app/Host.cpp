@@ -5,6 +5,7 @@
 
 #include "PluginMessages.h"
 #include "host/adm/DialogManager.h"
+#include "host/app/PageService.h"
 #include "host/core/BasicSuite.h"
 #include "host/core/UsageError.h"
 #include "host/engine/Documents.h"
@@ -72,11 +73,13 @@ Host::Host(HostOptions hostOptions, std::ostream &out)
   dialogs->RegisterCommands(commands);
   menus->RegisterCommands(commands);
   prefs->RegisterCommands(commands);
+  pages = MakePageService(*documents, commands);
 }
 
 Host::~Host() {
   // The parts may still use one another while they go; the order is the reverse of making.
   plugin.reset();
+  pages.reset();
   prefs.reset();
   menus.reset();
   dialogs.reset();
@@ -113,6 +116,7 @@ void Host::Execute(const std::string &line) {
   std::vector<std::string> args(words.begin() + static_cast<long>(command->words.size()),
                                 words.end());
   command->run(args);
+  pages->Follow();
 }
 
 void Host::UnloadModule() {

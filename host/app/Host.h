@@ -20,6 +20,7 @@ class Documents;
 class DialogManager;
 class MenuBar;
 class Preferences;
+class PageService;
 
 struct HostOptions {
   bool json = false;
@@ -64,6 +65,8 @@ class Host : public HostServices {
   std::unique_ptr<DialogManager> dialogs;
   std::unique_ptr<MenuBar> menus;
   std::unique_ptr<Preferences> prefs;
+  // The current document composed after every command, drawn and listed on request.
+  std::unique_ptr<PageService> pages;
 
  private:
   void RegisterOwnCommands();
