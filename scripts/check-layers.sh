@@ -19,16 +19,10 @@ The module (the default side), one folder a floor:
   base/     suites table, trace, error codes, exceptions, the boundary helper
   sdk/      the host interface
 
-<<<<<<< HEAD
 The host: host/ itself (main.cpp); cli/; app/, which makes the parts into the host, and
-validate/, the checks that run the host as child processes; prefs/;
-compose/ (the stories set into their frames); engine/, menus/ and adm/; services/; loader/
-and inspect/; resources/; core/; then sdk/.
-=======
-The host: host/ itself (main.cpp); cli/; app/, which makes the parts into the host; prefs/
-and draw/ (the page drawn and dumped); compose/ (the stories set into their frames);
-engine/, menus/ and adm/; services/; loader/ and inspect/; resources/; core/; then sdk/.
->>>>>>> compose-page
+validate/, the checks that run the host as child processes; prefs/ and draw/ (the page drawn
+and dumped); compose/ (the stories set into their frames); engine/, menus/ and adm/;
+services/; loader/ and inspect/; resources/; core/; then sdk/.
 Folders on one floor are independent of one another.
 
 A file may include files of its own folder or of a folder on a lower floor, and nothing of
@@ -75,13 +69,8 @@ case "$side" in
   module) floors=(sdk base text commands panel plugin) ;;
   host)
     floors=(sdk host/core host/resources host/loader,host/inspect host/services
-<<<<<<< HEAD
-            host/engine,host/menus,host/adm host/compose host/prefs host/app,host/validate host/cli
-            host)
-=======
-            host/engine,host/menus,host/adm host/compose host/prefs,host/draw host/app
-            host/cli host)
->>>>>>> compose-page
+            host/engine,host/menus,host/adm host/compose host/prefs,host/draw
+            host/app,host/validate host/cli host)
     ;;
   *) echo "check-layers: --side is module or host, not '$side'" >&2; exit 2 ;;
 esac
