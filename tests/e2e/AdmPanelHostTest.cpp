@@ -81,10 +81,12 @@ TEST(AdmPanelHost, BadPanelCommandsStopTheScriptNamingTheLine) {
 }
 
 TEST(AdmPanelHost, HelpListsThePanelCommandsAndTheDialogManagersOperations) {
-  zvtest::HostRun run = zvtest::RunHostRaw({"--help"});
-  ASSERT_EQ(run.status, 0);
   std::string help;
-  for (const auto &line : run.OfKind("text")) help += line["text"].get<std::string>() + "\n";
+  for (const char *list : {"--list-commands", "--list-operations"}) {
+    zvtest::HostRun run = zvtest::RunHostRaw({list});
+    ASSERT_EQ(run.status, 0) << list;
+    for (const auto &line : run.lines) help += line.value("text", "") + "\n";
+  }
   for (const char *expected :
        {"panel choose CONTROL ENTRY", "panel place LEFT TOP WIDTH HEIGHT", "snapshot FILE.svg",
         "ADM Dialog Suite/Modal", "ADM Item Suite/SetPicture", "ADM List Suite/SetMenuID",
