@@ -50,7 +50,8 @@ TEST(AdmPanelHost, AUserSessionChoosesIsRefusedOpensTheAboutBoxAndDrawsThePanel)
   ASSERT_EQ(panels.size(), 1u);
   EXPECT_EQ(panels[0]["visible"], true);
   EXPECT_EQ(panels[0]["items"][4],
-            nlohmann::ordered_json::parse(R"({"id":9,"enabled":true,"entry":3,"text":"Hindi"})"));
+            nlohmann::ordered_json::parse(
+                R"({"id":9,"label":"Digits","enabled":true,"entry":3,"text":"Hindi"})"));
   EXPECT_EQ(panels[0]["items"][6]["value"], 12.5);
 
   const std::string svg = ReadFile(picture);

@@ -36,14 +36,14 @@ TEST_F(PromptHost, TabCompletesCommandsControlLabelsAndEntries) {
   zvtest::Terminal terminal = Start();
   ASSERT_TRUE(terminal.Expect("zarvel> "));
   terminal.Type("ne\t\n");
-  ASSERT_TRUE(terminal.Expect("new")) << terminal.Screen();
   ASSERT_TRUE(terminal.Expect("notified: new document")) << terminal.Screen();
   terminal.Type("menu \"Window Utilities/Zarvel/Zarvel\"\n");
   ASSERT_TRUE(terminal.Expect("zarvel> "));
   terminal.Type("panel cho\t");
-  ASSERT_TRUE(terminal.Expect("panel choose ")) << terminal.Screen();
+  // The line editor redraws from the cursor: what the screen gains is the completed rest.
+  ASSERT_TRUE(terminal.Expect("ose ")) << terminal.Screen();
   terminal.Type("\"Paragraph D\t");
-  ASSERT_TRUE(terminal.Expect("\"Paragraph Direction\"")) << terminal.Screen();
+  ASSERT_TRUE(terminal.Expect("irection\" ")) << terminal.Screen();
   terminal.Type(" Ri\t");
   ASSERT_TRUE(terminal.Expect("\"Right to left\"")) << terminal.Screen();
   terminal.Type("\x15");  // Ctrl-U: the line is dropped
@@ -64,7 +64,8 @@ TEST_F(PromptHost, HistoryIsKeptAndCtrlDEndsTheSessionWithPreferencesWritten) {
     EXPECT_NE(terminal.Screen().find("SP Interface Shutdown"), std::string::npos);
   }
   const std::string history = zvtest::ReadFileText(History());
-  EXPECT_NE(history.find("dump refs"), std::string::npos) << history;
+  // The line editor's history file writes a blank as \040.
+  EXPECT_NE(history.find("dump\\040refs"), std::string::npos) << history;
   EXPECT_NE(zvtest::ReadFileText(Prefs()).find("ZarvelNonModalDialog"), std::string::npos);
 
   // The next session finds the last line with the up arrow.
