@@ -1,9 +1,10 @@
 # The host's and the tests' libraries, from Debian's packages. A cross build takes the
-# header-only JSON library by copying its headers (adding /usr/include to a cross compiler's
+# header-only JSON and command-line libraries by copying their headers (adding /usr/include to a cross compiler's
 # search path would mix in the build machine's C library) and builds GoogleTest from
 # Debian's sources.
 if(NOT CMAKE_CROSSCOMPILING)
   find_package(nlohmann_json 3 REQUIRED)
+  find_package(CLI11 2 REQUIRED)
   if(ZARVEL_TESTS)
     find_package(GTest REQUIRED)
   endif()
@@ -15,6 +16,8 @@ file(COPY /usr/include/nlohmann DESTINATION ${ZARVEL_JSON_INCLUDE})
 add_library(zarvel_json INTERFACE)
 target_include_directories(zarvel_json SYSTEM INTERFACE ${ZARVEL_JSON_INCLUDE})
 add_library(nlohmann_json::nlohmann_json ALIAS zarvel_json)
+file(COPY /usr/include/CLI DESTINATION ${ZARVEL_JSON_INCLUDE})
+add_library(CLI11::CLI11 ALIAS zarvel_json)
 
 if(ZARVEL_TESTS)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)

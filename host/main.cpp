@@ -7,6 +7,8 @@
 #include "host/app/ScriptRunner.h"
 #include "host/cli/CommandLine.h"
 #include "host/cli/ExecutablePath.h"
+#include "host/cli/Interrupts.h"
+#include "host/cli/Prompt.h"
 #include "host/cli/StandardStreams.h"
 #include "host/core/CallRecord.h"
 #include "host/core/FilePath.h"
@@ -39,16 +41,26 @@ int Run(const zvhost::CommandLine &line) {
     file.open(zvhost::FilePath(line.script));
     if (!file) return Fail(options.json, zvhost::kExitUsage, "cannot read script " + line.script);
   }
-  zvhost::Host host(options, std::cout);
+  zvhost::Host host(options, std::cout, &std::cerr);
+  zvhost::CatchInterrupts();
   try {
     host.Start(zvhost::OpenModule(options.pluginPath));
     int status;
-    if (file.is_open()) {
-      status = zvhost::RunScript(host, file, false);
-    } else if (line.script == "-" || !zvhost::InputIsTerminal()) {
-      status = zvhost::RunScript(host, std::cin, false);
+    if (line.script.empty() && zvhost::InputIsTerminal()) {
+      zvhost::Prompt prompt(host);
+      status = zvhost::RunScript(
+          host, [&prompt] { return prompt.Read(); }, true);
     } else {
-      status = zvhost::RunScript(host, std::cin, true, &std::cerr);
+      std::istream &in = file.is_open() ? static_cast<std::istream &>(file) : std::cin;
+      // A signal ends a script between two lines; the shutdown then runs as at its end.
+      status = zvhost::RunScript(
+          host,
+          [&in]() -> std::optional<std::string> {
+            std::string next;
+            if (zvhost::StopRequested() || !std::getline(in, next)) return std::nullopt;
+            return next;
+          },
+          false);
     }
     int finish = host.Finish();
     if (!line.callRecord.empty()) WriteCallRecord(host.failures, host.suites, line.callRecord);
@@ -69,11 +81,18 @@ int HostMain(int argc, const char *const *argv) {
     zvhost::CommandLine line = zvhost::ParseCommandLine(argc, argv);
     json = line.options.json;
     switch (line.mode) {
-      case zvhost::CommandLine::Mode::Help: {
-        zvhost::Host host(zvhost::HostOptions{}, std::cout);
-        std::cout << zvhost::HelpText(host);
+      case zvhost::CommandLine::Mode::Help:
+        std::cout << line.helpText;
         return zvhost::kExitDone;
-      }
+      case zvhost::CommandLine::Mode::ListCommands:
+        std::cout << zvhost::CommandList(zvhost::Host(zvhost::HostOptions{}, std::cout));
+        return zvhost::kExitDone;
+      case zvhost::CommandLine::Mode::ListSuites:
+        std::cout << zvhost::SuiteList(zvhost::Host(zvhost::HostOptions{}, std::cout));
+        return zvhost::kExitDone;
+      case zvhost::CommandLine::Mode::ListOperations:
+        std::cout << zvhost::OperationList(zvhost::Host(zvhost::HostOptions{}, std::cout));
+        return zvhost::kExitDone;
       case zvhost::CommandLine::Mode::Version:
         std::cout << kVersion << std::endl;
         return zvhost::kExitDone;

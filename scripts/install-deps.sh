@@ -19,7 +19,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 purpose=${1:-test}
 demo_packages=(cmake g++ make pkg-config binutils-mingw-w64-i686 nlohmann-json3-dev
                libharfbuzz-dev libfreetype-dev libicu-dev libfontconfig-dev libcairo2-dev
-               fonts-hosny-amiri libcli11-dev)
+               fonts-hosny-amiri libcli11-dev libedit-dev)
 case $purpose in
   demo) packages=("${demo_packages[@]}") ;;
   test)

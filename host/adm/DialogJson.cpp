@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "host/adm/ControlFinder.h"
+
 namespace zvhost {
 
 std::vector<const Item *> ItemsById(const Dialog &dialog) {
@@ -39,8 +41,8 @@ Json ModalJson(const Dialog &dialog) {
 
 namespace {
 
-Json ControlJson(const Item &item) {
-  Json control = {{"id", item.id}, {"enabled", item.enabled}};
+Json ControlJson(const Dialog &dialog, const Item &item) {
+  Json control = {{"id", item.id}, {"label", LabelOf(dialog, item)}, {"enabled", item.enabled}};
   switch (item.kind) {
     case ItemKind::kPopupList: {
       const Entry *chosen = item.list->chosen;
@@ -69,7 +71,7 @@ Json PanelJson(const Dialog *panel) {
   if (panel == nullptr) return {{"kind", "panel"}, {"exists", false}};
   Json items = Json::array();
   for (const Item *item : ItemsById(*panel)) {
-    if (IsControl(*item)) items.push_back(ControlJson(*item));
+    if (IsControl(*item)) items.push_back(ControlJson(*panel, *item));
   }
   return {{"kind", "panel"}, {"exists", true}, {"visible", panel->visible}, {"items", items}};
 }

@@ -12,8 +12,8 @@ namespace zvhost {
 Json ModalJson(const Dialog &dialog);
 
 // {"kind":"panel","exists":true,"visible":...,"items":[...]}: one entry per control (popup
-// lists, spin-edit popups, check boxes) in id order; {"kind":"panel","exists":false}
-// without a panel.
+// lists, spin-edit popups, check boxes) in id order, each with its label;
+// {"kind":"panel","exists":false} without a panel.
 Json PanelJson(const Dialog *panel);
 
 // Whole numbers as JSON integers ("value":0), others as their shortest decimal text.

@@ -6,6 +6,7 @@
 #include "host/adm/AdmSuites.h"
 #include "host/adm/DialogBuilder.h"
 #include "host/adm/DialogJson.h"
+#include "host/adm/PanelSnapshot.h"
 #include "host/core/FailurePlan.h"
 #include "host/core/HostServices.h"
 #include "host/loader/PluginConnection.h"
@@ -133,6 +134,7 @@ int32_t DialogManager::RunModal(HostPluginRef plugin, const char *name, int32_t 
   dialog->visible = true;
   RunInit(*dialog, initProc);
   HostServices::The().output.Emit(ModalJson(*dialog));
+  lastModalSvg_ = PanelSvg(*dialog, ResourcesOf(dialog->plugin));
   if (!dialog->ended) PressDefaultItem(*dialog);
   if (!dialog->ended) {
     Note("the modal " + Named(*dialog) +

@@ -89,6 +89,9 @@ class DialogManager : public SoleInstance<DialogManager> {
 
   // The module's floating panel (the first dialog it made with Create), or null.
   Dialog *Panel() const;
+  // The picture of the last modal dialog as it stood after its init procedure; "" before
+  // any modal run.
+  const std::string &LastModalSvg() const { return lastModalSvg_; }
   // The resources of the module when the reference is its own and it is loaded, or null.
   static const ResourceSource *ResourcesOf(HostPluginRef plugin);
   static bool ModuleLoaded();
@@ -96,6 +99,8 @@ class DialogManager : public SoleInstance<DialogManager> {
   static void Note(const std::string &text);
 
  private:
+  std::string lastModalSvg_;
+
   // Marks a host operation that may call into the module; retired objects are freed when
   // the outermost one ends.
   class Busy {

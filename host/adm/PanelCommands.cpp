@@ -13,6 +13,7 @@
 #include "host/adm/PanelSnapshot.h"
 #include "host/core/FilePath.h"
 #include "host/core/HostServices.h"
+#include "host/core/Suggestion.h"
 #include "host/core/UsageError.h"
 #include "host/core/WholeNumber.h"
 
@@ -36,13 +37,37 @@ bool Refuse(const std::string &reason) {
   return false;
 }
 
-// The panel as the user can reach it, or null after saying why not. A hidden panel is
-// reachable: scripts set a panel up before they show it.
-Dialog *ReachablePanel() {
+// The panel as the dialog manager can reach it, or null after saying why not.
+Dialog *ExistingPanel() {
   if (!DialogManager::ModuleLoaded()) return Refuse("the module is unloaded"), nullptr;
   Dialog *panel = DialogManager::The().Panel();
   if (panel == nullptr) return Refuse("the plug-in made no panel"), nullptr;
   return panel;
+}
+
+// The panel as the user can reach it: one that is shown, as a user cannot click into a
+// panel that is not on the screen.
+Dialog *ReachablePanel() {
+  Dialog *panel = ExistingPanel();
+  if (panel != nullptr && !panel->visible) {
+    return Refuse(
+               "the panel is hidden: the plug-in's Window menu item shows it (menu "
+               "\"Window Utilities/Zarvel/Zarvel\")"),
+           nullptr;
+  }
+  return panel;
+}
+
+// What the control shows, as a person reads it: the chosen entry, the number, on or off.
+std::string ShownValue(const Item &item) {
+  if (item.kind == ItemKind::kPopupList || item.kind == ItemKind::kPanelMenu) {
+    const Entry *chosen = item.list != nullptr ? item.list->chosen : nullptr;
+    return chosen != nullptr ? chosen->text : "(none)";
+  }
+  if (item.kind == ItemKind::kCheckBox || item.kind == ItemKind::kRadioButton) {
+    return item.value != 0 ? "on" : "off";
+  }
+  return FormatNumber(item.value);
 }
 
 const char *KindNoun(ItemKind kind) {
@@ -85,7 +110,11 @@ const Action kClick{"click", {ItemKind::kCheckBox, ItemKind::kRadioButton, ItemK
 // The control a user action can reach, or null after saying why not.
 Item *ReachableControl(Dialog &panel, const std::string &name, const Action &action) {
   Item *item = FindControl(panel, name);
-  if (item == nullptr) return Refuse("the panel has no control '" + name + "'"), nullptr;
+  if (item == nullptr) {
+    std::vector<std::string> labels;
+    for (const auto &candidate : panel.items) labels.push_back(LabelOf(panel, *candidate));
+    return Refuse("the panel has no control '" + name + "'" + DidYouMean(name, labels)), nullptr;
+  }
   const std::string described = Describe(panel, *item);
   if (std::find(action.kinds.begin(), action.kinds.end(), item->kind) == action.kinds.end()) {
     return Refuse(described + " is " + KindNoun(item->kind) + ": one cannot " + action.verb +
@@ -103,12 +132,14 @@ Entry *PickableEntry(const Dialog &panel, const Item &item, const std::string &n
   const std::string described = Describe(panel, item);
   if (entry == nullptr) {
     std::string texts;
+    std::vector<std::string> candidates;
     for (const auto &candidate : item.list->entries) {
       if (candidate->separator) continue;
       texts += (texts.empty() ? "" : ", ") + ("\"" + candidate->text + "\"");
+      candidates.push_back(candidate->text);
     }
-    return Refuse(described + " has no entry '" + name +
-                  "' (its entries: " + (texts.empty() ? "none" : texts) + ")"),
+    return Refuse(described + " has no entry '" + name + "'" + DidYouMean(name, candidates) +
+                  " (its entries: " + (texts.empty() ? "none" : texts) + ")"),
            nullptr;
   }
   if (entry->separator) {
@@ -124,9 +155,21 @@ Entry *PickableEntry(const Dialog &panel, const Item &item, const std::string &n
 template <class Change>
 void Deliver(const Dialog &panel, Item &item, Change &&change) {
   const std::string described = Describe(panel, item);
+  const std::string label = LabelOf(panel, item);
+  const int32_t id = item.id;
+  const std::string before = ShownValue(item);
   if (!DialogManager::The().UserAction(item, std::forward<Change>(change))) {
     DialogManager::Note("the track procedure of " + described + " kept the click");
+    return;
   }
+  // The plug-in's notify procedure may have destroyed the control or the panel.
+  Dialog *still = DialogManager::The().Panel();
+  const Item *after = still != nullptr ? still->FindItem(id) : nullptr;
+  HostServices::The().output.Emit({{"kind", "change"},
+                                   {"control", label.empty() ? described : label},
+                                   {"id", id},
+                                   {"from", before},
+                                   {"to", after != nullptr ? ShownValue(*after) : "(gone)"}});
 }
 
 // Chooses the entry once tracking let the click through (it may have refilled the list).
@@ -187,7 +230,7 @@ void Menu(const Args &args) {
 void Dock(const Args &args) {
   Expect(args, 2, "panel dock GROUP CODE");
   const int32_t code = WholeNumber32(args[1], "panel dock", "CODE");
-  if (Dialog *panel = ReachablePanel()) {
+  if (Dialog *panel = ExistingPanel()) {
     panel->groupName = args[0];
     panel->positionCode = code;
   }
@@ -195,7 +238,7 @@ void Dock(const Args &args) {
 
 void Undock(const Args &args) {
   Expect(args, 0, "panel undock");
-  if (Dialog *panel = ReachablePanel()) {
+  if (Dialog *panel = ExistingPanel()) {
     panel->groupName.clear();
     panel->positionCode = 0;
   }
@@ -213,7 +256,7 @@ void Place(const Args &args) {
       static_cast<int64_t>(top) + height > INT32_MAX) {
     throw UsageError("panel place: the panel would reach past the largest coordinate");
   }
-  if (Dialog *panel = ReachablePanel()) {
+  if (Dialog *panel = ExistingPanel()) {
     DialogManager::The().SetBounds(*panel, {left, top, left + width, top + height});
   }
 }
@@ -221,6 +264,14 @@ void Place(const Args &args) {
 void DumpPanel(const Args &args) {
   Expect(args, 0, "dump panel");
   HostServices::The().output.Emit(PanelJson(DialogManager::The().Panel()));
+}
+
+void WritePicture(const std::string &path, const std::string &svg, const std::string &what) {
+  std::ofstream file(FilePath(path), std::ios::binary);
+  file << svg;
+  file.close();
+  if (!file) throw UsageError("snapshot: cannot write '" + path + "'");
+  DialogManager::Note(what + " is drawn in " + path);
 }
 
 void Snapshot(const Args &args) {
@@ -232,12 +283,14 @@ void Snapshot(const Args &args) {
   // The module may have destroyed the panel while it drew.
   panel = manager.Panel();
   if (panel == nullptr) return void(Refuse("the panel went away while it was drawn"));
-  std::string svg = PanelSvg(*panel, DialogManager::ResourcesOf(panel->plugin));
-  std::ofstream file(FilePath(args[0]), std::ios::binary);
-  file << svg;
-  file.close();
-  if (!file) throw UsageError("snapshot: cannot write '" + args[0] + "'");
-  DialogManager::Note("the panel is drawn in " + args[0]);
+  WritePicture(args[0], PanelSvg(*panel, DialogManager::ResourcesOf(panel->plugin)), "the panel");
+}
+
+void SnapshotModal(const Args &args) {
+  Expect(args, 1, "snapshot modal FILE.svg");
+  const std::string &svg = DialogManager::The().LastModalSvg();
+  if (svg.empty()) return void(Refuse("no modal dialog has run yet"));
+  WritePicture(args[0], svg, "the last modal dialog");
 }
 
 }  // namespace
@@ -274,6 +327,10 @@ void DialogManager::RegisterCommands(CommandTable &commands) {
                 "snapshot FILE.svg",
                 "draws the panel as it stands into an SVG picture",
                 Snapshot});
+  commands.Add({{"snapshot", "modal"},
+                "snapshot modal FILE.svg",
+                "draws the last modal dialog (an About box, an error) as it stood when it ran",
+                SnapshotModal});
 }
 
 }  // namespace zvhost

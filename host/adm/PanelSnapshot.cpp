@@ -76,13 +76,18 @@ class SvgCanvas {
     if (radius > 0) out_ << " rx=\"" << Num(radius) << "\"";
     out_ << " fill=\"" << fill << "\" stroke=\"" << stroke << "\"" << extra << "/>\n";
   }
-  // Text whose baseline sits so that it is centred in a band `height` high from `top`.
+  // Text whose baseline sits so that it is centred in a band `height` high from `top`, cut
+  // off at the edges of `clip`, as a control draws no text outside its rectangle.
   void Text(double x, double top, double height, const std::string &text, const char *fill,
-            const char *anchor = "start") {
+            const Box &clip, const char *anchor = "start") {
     if (text.empty()) return;
+    const std::string id = "clip" + std::to_string(++clips_);
+    out_ << "<clipPath id=\"" << id << "\"><rect x=\"" << Num(clip.x) << "\" y=\"" << Num(clip.y)
+         << "\" width=\"" << Num(clip.width) << "\" height=\"" << Num(clip.height)
+         << "\"/></clipPath>\n";
     out_ << "<text x=\"" << Num(x) << "\" y=\"" << Num(top + height / 2 + kFontSize * 0.36)
-         << "\" fill=\"" << fill << "\" text-anchor=\"" << anchor << "\">" << Escaped(text)
-         << "</text>\n";
+         << "\" fill=\"" << fill << "\" text-anchor=\"" << anchor << "\" clip-path=\"url(#" << id
+         << ")\">" << Escaped(text) << "</text>\n";
   }
   void Path(const std::string &d, const char *fill, const char *stroke, double width = 1) {
     out_ << "<path d=\"" << d << "\" fill=\"" << fill << "\" stroke=\"" << stroke
@@ -103,6 +108,7 @@ class SvgCanvas {
 
  private:
   std::ostringstream out_;
+  int clips_ = 0;
 };
 
 Box Pixels(const UnitRect &units) {
@@ -123,7 +129,8 @@ void DrawPopupField(SvgCanvas &canvas, const Item &item, const Box &box, const s
   canvas.Path("M" + Num(button.x) + " " + Num(box.y + 3) + "v" + Num(box.height - 6), "none",
               border);
   canvas.DownArrow(button.x + buttonWidth / 2, box.y + box.height / 2, TextColour(item));
-  canvas.Text(box.x + 5, box.y, box.height, shown, TextColour(item));
+  canvas.Text(box.x + 5, box.y, box.height, shown, TextColour(item),
+              {box.x + 1, box.y, box.width - buttonWidth - 2, box.height});
 }
 
 void DrawItem(SvgCanvas &canvas, const Item &item, const ResourceSource *resources) {
@@ -139,7 +146,7 @@ void DrawItem(SvgCanvas &canvas, const Item &item, const ResourceSource *resourc
       canvas.Rect(box, "none", kColours.borderDisabled, 0, " stroke-dasharray=\"4 3\"");
       canvas.Text(box.x + box.width / 2, box.y, box.height,
                   item.pictureID ? "picture " + std::to_string(*item.pictureID) : "no picture",
-                  kColours.textDisabled, "middle");
+                  kColours.textDisabled, box, "middle");
       return;
     }
     case ItemKind::kPopupList: {
@@ -153,11 +160,13 @@ void DrawItem(SvgCanvas &canvas, const Item &item, const ResourceSource *resourc
       return;
     case ItemKind::kStaticText:
     case ItemKind::kOther:
-      canvas.Text(box.x, box.y, std::min(box.height, kFontSize * 1.3), item.text, TextColour(item));
+      canvas.Text(box.x, box.y, std::min(box.height, kFontSize * 1.3), item.text, TextColour(item),
+                  box);
       return;
     case ItemKind::kTextEdit:
       canvas.Rect(box, item.enabled ? kColours.field : kColours.fieldDisabled, kColours.border);
-      canvas.Text(box.x + 3, box.y, box.height, item.text, TextColour(item));
+      canvas.Text(box.x + 3, box.y, box.height, item.text, TextColour(item),
+                  {box.x + 1, box.y, box.width - 2, box.height});
       return;
     case ItemKind::kCheckBox:
     case ItemKind::kRadioButton: {
@@ -170,13 +179,14 @@ void DrawItem(SvgCanvas &canvas, const Item &item, const ResourceSource *resourc
         canvas.Path("M" + Num(mark.x + 3) + " " + Num(mark.y + 6.5) + "l3 3.5l4.5-7", "none",
                     TextColour(item), 2);
       }
-      canvas.Text(mark.x + size + 5, box.y, box.height, item.text, TextColour(item));
+      canvas.Text(mark.x + size + 5, box.y, box.height, item.text, TextColour(item), box);
       return;
     }
     case ItemKind::kPushButton:
       canvas.Rect(box, "#ececec", item.enabled ? kColours.border : kColours.borderDisabled, 3,
                   item.defaultButton ? " stroke-width=\"2\"" : "");
-      canvas.Text(box.x + box.width / 2, box.y, box.height, item.text, TextColour(item), "middle");
+      canvas.Text(box.x + box.width / 2, box.y, box.height, item.text, TextColour(item), box,
+                  "middle");
       return;
     case ItemKind::kFrame:
       canvas.Rect(box, "none", "#000000");
@@ -193,7 +203,8 @@ void DrawTitleStrip(SvgCanvas &canvas, const Dialog &dialog, double width) {
   canvas.Path("M2 " + Num(kTitleHeight) + "V6q0-3 3-3H" + Num(tabWidth - 3) + "q3 0 3 3V" +
                   Num(kTitleHeight) + "z",
               kColours.tab, "none");
-  canvas.Text(9, 3, kTitleHeight - 3, dialog.title, kColours.text);
+  canvas.Text(9, 3, kTitleHeight - 3, dialog.title, kColours.text,
+              {2, 0, tabWidth - 2, kTitleHeight});
   const Item *menu = dialog.FindItem(kADMMenuItemID);
   if (menu == nullptr || !menu->visible) return;
   const double x = width - 20;

@@ -5,8 +5,10 @@
 
 #include "PluginMessages.h"
 #include "host/adm/DialogManager.h"
+#include "host/app/CommandHelp.h"
 #include "host/app/PageService.h"
 #include "host/core/BasicSuite.h"
+#include "host/core/Suggestion.h"
 #include "host/core/UsageError.h"
 #include "host/engine/Documents.h"
 #include "host/inspect/ResourceRecords.h"
@@ -39,8 +41,9 @@ std::pair<std::string, int32_t> ParseSuiteVersion(const std::string &text) {
 
 }  // namespace
 
-Host::Host(HostOptions hostOptions, std::ostream &out)
-    : HostServices(out, hostOptions.json, hostOptions.strict), options(std::move(hostOptions)) {
+Host::Host(HostOptions hostOptions, std::ostream &out, std::ostream *errors)
+    : HostServices(out, hostOptions.json, hostOptions.strict, errors),
+      options(std::move(hostOptions)) {
   basic = std::make_unique<BasicSuite>();
   notifiers = std::make_unique<Notifiers>();
   OfferUserSuites();
@@ -53,16 +56,19 @@ Host::Host(HostOptions hostOptions, std::ostream &out)
   for (const std::string &missing : options.missingSuites) {
     auto [name, version] = ParseSuiteVersion(missing);
     if (!suites.Offers(name, version)) {
-      throw UsageError("missing suite '" + missing + "': unknown suite '" + name + ":" +
-                       std::to_string(version) + "' (zarvel-host --help lists them)");
+      const std::string suite = name + ":" + std::to_string(version);
+      throw UsageError("missing suite '" + missing + "': unknown suite '" + suite + "'" +
+                       DidYouMean(suite, suites.AllSuites()) +
+                       " (zarvel-host --list-suites lists them)");
     }
     suites.Withhold(name, version);
   }
   for (const std::string &failure : options.failures) {
     FailureRule rule = FailurePlan::Parse(failure);
     if (!suites.HasOperation(rule.operation)) {
-      throw UsageError("failure '" + failure + "': unknown operation '" + rule.operation +
-                       "' (zarvel-host --help lists them)");
+      throw UsageError("failure '" + failure + "': unknown operation '" + rule.operation + "'" +
+                       DidYouMean(rule.operation, suites.AllOperations()) +
+                       " (zarvel-host --list-operations lists them)");
     }
     failures.Add(std::move(rule));
   }
@@ -105,14 +111,13 @@ void Host::Start(std::unique_ptr<LoadedModule> module) {
 void Host::Execute(const std::string &line) {
   std::vector<std::string> words = SplitScriptLine(line);
   if (words.empty()) return;
+  ++output.Counts().actions;
+  Run(words);
+}
+
+void Host::Run(const std::vector<std::string> &words) {
   const ScriptCommand *command = commands.Match(words);
-  if (command == nullptr) {
-    // A first word that begins commands ("select") gets their usage, not "unknown".
-    if (std::string usages = commands.UsagesBeginningWith(words[0]); !usages.empty()) {
-      throw UsageError("usage: " + usages);
-    }
-    throw UsageError("unknown command '" + words[0] + "' (`help` lists the commands)");
-  }
+  if (command == nullptr) throw UsageError(NoSuchCommand(commands, words));
   std::vector<std::string> args(words.begin() + static_cast<long>(command->words.size()),
                                 words.end());
   command->run(args);
@@ -164,6 +169,14 @@ int Host::Finish() {
     if (leaked) output.Emit({{"kind", "leaks"}, {"live", live}});
     if (leaked || !findings.All().empty()) status = kExitStrict;
   }
+  const Tally &tally = output.Counts();
+  output.Emit({{"kind", "tally"},
+               {"actions", tally.actions},
+               {"refused", tally.refused},
+               {"expectedRefusals", tally.expectedRefusals},
+               {"pluginErrors", tally.pluginErrors}});
+  const bool unexpected = tally.refused > tally.expectedRefusals || tally.pluginErrors > 0;
+  if (status == kExitDone && options.strictActions && unexpected) status = kExitActions;
   return status;
 }
 

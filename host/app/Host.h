@@ -25,6 +25,9 @@ class PageService;
 struct HostOptions {
   bool json = false;
   bool strict = false;
+  // Refused user actions (other than expected ones) and non-zero results of the plug-in make
+  // the exit status kExitActions.
+  bool strictActions = false;
   // While the module is unloaded the host holds the addresses it had, so that each reload
   // places it elsewhere; each reload says where it came back.
   bool reloadElsewhere = false;
@@ -36,18 +39,21 @@ struct HostOptions {
 
 class Host : public HostServices {
  public:
-  // Builds every part and offers every suite; throws UsageError for bad options.
-  Host(HostOptions options, std::ostream &out);
+  // Builds every part and offers every suite; throws UsageError for bad options. Without
+  // --json, errors and refusals go to `errors` (null: `out`).
+  Host(HostOptions options, std::ostream &out, std::ostream *errors = nullptr);
   ~Host();
 
   // Loads the module and sends "Startup". Throws HostExit when it cannot be loaded.
   void Start(std::unique_ptr<LoadedModule> module);
   // Runs one script line; throws UsageError for a bad one.
   void Execute(const std::string &line);
+  // True once `quit` ran: the session ends.
+  bool QuitRequested() const { return quit_; }
   // Destroys the floating dialogs, sends "Shutdown" and "Unload", unloads the module,
-  // writes the preferences, checks for leaks; returns the exit status. A module that is
-  // unloaded at the end is loaded again ("Reload") to be shut down, as a real host does when
-  // it quits. Throws HostExit when it cannot be loaded again.
+  // writes the preferences, checks for leaks, prints the tally; returns the exit status. A module
+  // that is unloaded at the end is loaded again ("Reload") to be shut down, as a real host does
+  // when it quits. Throws HostExit when it cannot be loaded again.
   int Finish();
 
   // Unloads the module ("Unload"), holding its addresses with --reload-elsewhere.
@@ -70,7 +76,10 @@ class Host : public HostServices {
 
  private:
   void RegisterOwnCommands();
+  // Runs the command that `words` names.
+  void Run(const std::vector<std::string> &words);
   bool finished_ = false;
+  bool quit_ = false;
 };
 
 }  // namespace zvhost

@@ -1,8 +1,10 @@
 // The host's own script commands: the About request, unload and reload, failures on
-// demand, `dump refs`, `help` and `quit`.
+// demand, `dump refs`, `expect refused`, `help` and `quit`.
 #include "PluginMessages.h"
+#include "host/app/CommandHelp.h"
 #include "host/app/Host.h"
 #include "host/core/LiveObjects.h"
+#include "host/core/Suggestion.h"
 #include "host/core/UsageError.h"
 #include "host/loader/PluginConnection.h"
 
@@ -74,8 +76,9 @@ void Host::RegisterOwnCommands() {
                   }
                   FailureRule rule = FailurePlan::Parse(args[0]);
                   if (!suites.HasOperation(rule.operation)) {
-                    throw UsageError("unknown operation '" + rule.operation +
-                                     "' (zarvel-host --help lists them)");
+                    throw UsageError("unknown operation '" + rule.operation + "'" +
+                                     DidYouMean(rule.operation, suites.AllOperations()) +
+                                     " (zarvel-host --list-operations lists them)");
                   }
                   failures.Add(std::move(rule));
                 }});
@@ -86,12 +89,37 @@ void Host::RegisterOwnCommands() {
                   NoArguments(args, "dump refs");
                   output.Emit(RefsDump());
                 }});
-  commands.Add(
-      {{"help"}, "help", "lists the commands", [this](const std::vector<std::string> &) {
-         for (const ScriptCommand &command : commands.All()) {
-           output.Emit({{"kind", "note"}, {"text", command.usage + "\n    " + command.help}});
-         }
-       }});
+  commands.Add({{"expect", "refused"},
+                "expect refused COMMAND ...",
+                "runs the command, which must be refused (a script error if it is carried "
+                "out); the refusal does not fail a run under --strict-actions",
+                [this](const std::vector<std::string> &args) {
+                  if (args.empty()) throw UsageError("usage: expect refused COMMAND ...");
+                  Tally &tally = output.Counts();
+                  const int before = tally.refused;
+                  Run(args);
+                  if (tally.refused == before) {
+                    throw UsageError("expected a refusal, but '" + args[0] +
+                                     (args.size() > 1 ? " " + args[1] : "") +
+                                     "...' was carried out");
+                  }
+                  tally.expectedRefusals += tally.refused - before;
+                }});
+  commands.Add({{"help"},
+                "help [COMMAND]",
+                "lists the commands by group, or explains one (`help select`)",
+                [this](const std::vector<std::string> &args) {
+                  const std::string text =
+                      args.empty() ? GroupedHelp(commands) : HelpFor(commands, args);
+                  output.Emit({{"kind", "note"}, {"text", text.substr(0, text.size() - 1)}});
+                }});
+  commands.Add({{"quit"},
+                "quit",
+                "ends the session (also at the end of the script)",
+                [this](const std::vector<std::string> &args) {
+                  NoArguments(args, "quit");
+                  quit_ = true;
+                }});
 }
 
 }  // namespace zvhost

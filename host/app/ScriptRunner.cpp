@@ -19,23 +19,28 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 }  // namespace
 
-int RunScript(Host &host, std::istream &in, bool interactive, std::ostream *prompt) {
-  std::string line;
+int RunScript(Host &host, std::istream &in, bool interactive) {
+  return RunScript(
+      host,
+      [&in]() -> std::optional<std::string> {
+        std::string line;
+        if (!std::getline(in, line)) return std::nullopt;
+        return line;
+      },
+      interactive);
+}
+
+int RunScript(Host &host, const LineSource &lines, bool interactive) {
   int lineNumber = 0;
   int status = kExitDone;
-  while (true) {
-    if (prompt != nullptr) *prompt << "zarvel> " << std::flush;
-    if (!std::getline(in, line)) break;
+  while (std::optional<std::string> next = lines()) {
+    std::string &line = *next;
     ++lineNumber;
     if (lineNumber == 1 && line.starts_with(kByteOrderMark)) line.erase(0, kByteOrderMark.size());
     std::optional<std::string> failure;
     try {
-      std::vector<std::string> words = SplitScriptLine(line);
-      if (!words.empty() && words[0] == "quit") {
-        if (words.size() > 1) throw UsageError("usage: quit");
-        break;
-      }
       host.Execute(line);
+      if (host.QuitRequested()) break;
     } catch (const UsageError &error) {
       failure = error.what();
     } catch (const FormatError &error) {

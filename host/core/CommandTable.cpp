@@ -22,16 +22,6 @@ const ScriptCommand *CommandTable::Match(const std::vector<std::string> &line) c
   return best;
 }
 
-std::string CommandTable::UsagesBeginningWith(const std::string &word) const {
-  std::string usages;
-  for (const ScriptCommand &command : commands_) {
-    if (command.words.front() != word) continue;
-    if (!usages.empty()) usages += " | ";
-    usages += command.usage;
-  }
-  return usages;
-}
-
 namespace {
 
 bool IsBlank(char c) {

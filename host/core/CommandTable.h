@@ -21,8 +21,6 @@ class CommandTable {
   void Add(ScriptCommand command);
   // The command whose words begin `line` (the longest such), or null.
   const ScriptCommand *Match(const std::vector<std::string> &line) const;
-  // The usage lines of the commands that begin with `word`, joined by " | "; "" for none.
-  std::string UsagesBeginningWith(const std::string &word) const;
   const std::vector<ScriptCommand> &All() const { return commands_; }
 
  private:

@@ -5,7 +5,13 @@
 
 namespace zvhost {
 
-enum ExitStatus { kExitDone = 0, kExitUsage = 2, kExitModule = 3, kExitStrict = 4 };
+enum ExitStatus {
+  kExitDone = 0,
+  kExitUsage = 2,
+  kExitModule = 3,
+  kExitStrict = 4,
+  kExitActions = 5
+};
 
 // Ends the session at once with a status (a module that cannot be loaded or reloaded).
 struct HostExit {

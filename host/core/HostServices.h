@@ -20,9 +20,10 @@ class HostServices : public SoleInstance<HostServices> {
  public:
   static constexpr const char *kRole = "host";
 
-  // `json`: one JSON object a line; `strict`: findings are reported as they happen.
-  HostServices(std::ostream &out, bool json, bool strict)
-      : output(out, json), findings(output, strict) {}
+  // `json`: one JSON object a line; `strict`: findings are reported as they happen;
+  // `errors`: where people read errors and refusals (null: `out`).
+  HostServices(std::ostream &out, bool json, bool strict, std::ostream *errors = nullptr)
+      : output(out, json, errors), findings(output, strict) {}
 
   // A user action that a real host would not carry out: said so, nothing sent.
   void Refuse(const std::string &reason) { output.Emit({{"kind", "refused"}, {"reason", reason}}); }

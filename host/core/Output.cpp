@@ -1,50 +1,29 @@
 #include "host/core/Output.h"
 
-#include <string>
+#include "host/core/ReadableText.h"
 
 namespace zvhost {
 
 namespace {
 
-std::string Text(const Json &value) {
-  return value.is_string() ? value.get<std::string>() : value.dump();
-}
-
-// One readable line for the short events; the dumps are printed as indented JSON under a
-// heading, which reads well and says exactly what the JSON form says.
-void WriteHuman(std::ostream &out, const Json &event) {
-  const std::string kind = event.value("kind", "");
-  if (kind == "message") {
-    out << "message " << Text(event["caller"]) << " / " << Text(event["selector"]) << " -> "
-        << Text(event["result"]) << "\n";
-  } else if (kind == "alert") {
-    out << "alert: " << Text(event["text"]) << "\n";
-  } else if (kind == "refused") {
-    out << "refused: " << Text(event["reason"]) << "\n";
-  } else if (kind == "error") {
-    out << "error";
-    if (event.contains("line")) out << " at line " << Text(event["line"]);
-    out << ": " << Text(event["reason"]) << "\n";
-  } else if (kind == "misuse") {
-    out << "misuse in " << Text(event["operation"]) << ": " << Text(event["reason"]) << "\n";
-  } else if (kind == "note") {
-    out << Text(event["text"]) << "\n";
-  } else {
-    Json rest = event;
-    rest.erase("kind");
-    out << kind << ":\n" << rest.dump(2, ' ', false, Json::error_handler_t::replace) << "\n";
-  }
+bool IsComplaint(const std::string &kind) {
+  return kind == "refused" || kind == "error" || kind == "misuse" || kind == "leaks";
 }
 
 }  // namespace
 
 void Output::Emit(const Json &event) {
+  const std::string kind = event.value("kind", "");
+  if (kind == "refused") ++tally_.refused;
+  if (kind == "message" && event.value("result", 0) != 0) ++tally_.pluginErrors;
   if (json_) {
     *out_ << event.dump(-1, ' ', false, Json::error_handler_t::replace) << "\n";
-  } else {
-    WriteHuman(*out_, event);
+    out_->flush();
+    return;
   }
-  out_->flush();
+  std::ostream &to = IsComplaint(kind) ? *errors_ : *out_;
+  to << ReadableText(event);
+  to.flush();
 }
 
 }  // namespace zvhost

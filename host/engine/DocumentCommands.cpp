@@ -1,6 +1,7 @@
 // The script's document commands: new, open, close, save, select and `dump doc`, with the
 // notifications a real host sends after each change.
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 
@@ -12,6 +13,7 @@
 #include "host/core/WholeNumber.h"
 #include "host/engine/DocumentFile.h"
 #include "host/engine/Documents.h"
+#include "host/engine/StoryText.h"
 #include "host/services/Notifiers.h"
 
 namespace zvhost {
@@ -133,6 +135,52 @@ void Documents::Select(Selection selection) {
   Notify(kAIArtSelectionChangedNotifier);
 }
 
+const engine::Story &Documents::StoryOf(const std::string &word, const char *command) {
+  engine::Document *document = Current();
+  if (document == nullptr) throw UsageError(std::string(command) + ": no document is open");
+  const int64_t story = WholeNumber(word, std::string(command) + ": story S");
+  if (story < 0 || static_cast<uint64_t>(story) >= document->stories.size()) {
+    throw UsageError(std::string(command) + ": there is no story " + word + " (the document has " +
+                     std::to_string(document->stories.size()) + ")");
+  }
+  return document->stories[static_cast<size_t>(story)];
+}
+
+// `select text S FROM TO` when there are three words and the second reads as a number;
+// otherwise `select text S TEXT [N]`, the N-th place (from 0) where TEXT occurs.
+void Documents::SelectText(const std::vector<std::string> &args) {
+  constexpr const char *kUsage = "usage: select text S FROM TO | select text S TEXT [N]";
+  if (args.size() != 2 && args.size() != 3) throw UsageError(kUsage);
+  Selection selection;
+  selection.kind = Selection::Kind::kText;
+  // FROM begins with an ASCII digit or a minus; a TEXT that does too takes no N.
+  const bool range = args.size() == 3 && !args[1].empty() &&
+                     (std::isdigit(static_cast<unsigned char>(args[1][0])) || args[1][0] == '-');
+  if (range) {
+    const char *names[] = {"select text: story S", "select text: FROM", "select text: TO"};
+    int32_t *fields[] = {&selection.story, &selection.from, &selection.to};
+    for (size_t i = 0; i < 3; ++i) {
+      *fields[i] = static_cast<int32_t>(WholeNumber(args[i], names[i], INT32_MIN, INT32_MAX));
+    }
+    return Select(std::move(selection));
+  }
+  if (Current() == nullptr) return HostServices::The().Refuse("select: no document is open");
+  const engine::Story &story = StoryOf(args[0], "select text");
+  const std::string &text = args[1];
+  if (text.empty()) throw UsageError("select text: TEXT is empty");
+  const int64_t occurrence =
+      args.size() == 3 ? WholeNumber(args[2], "select text: N", 0, INT32_MAX) : 0;
+  const std::optional<engine::Found> found = engine::FindText(story, text, occurrence);
+  if (!found) {
+    throw UsageError("select text: story " + args[0] + " holds \"" + text + "\" " +
+                     std::to_string(engine::CountText(story, text)) + " time(s); N counts from 0");
+  }
+  selection.story = static_cast<int32_t>(WholeNumber(args[0], "select text: story S"));
+  selection.from = found->from;
+  selection.to = found->to;
+  Select(std::move(selection));
+}
+
 void Documents::RegisterCommands(CommandTable &commands) {
   commands.Add({{"new"},
                 "new",
@@ -178,27 +226,28 @@ void Documents::RegisterCommands(CommandTable &commands) {
                   }
                   Select(std::move(selection));
                 }});
-  commands.Add(
-      {{"select", "text"},
-       "select text S FROM TO",
-       "selects characters [FROM, TO) of story S with the text tool",
-       [this](const std::vector<std::string> &args) {
-         if (args.size() != 3) throw UsageError("usage: select text S FROM TO");
-         Selection selection;
-         selection.kind = Selection::Kind::kText;
-         const char *names[] = {"select text: story S", "select text: FROM", "select text: TO"};
-         int32_t *fields[] = {&selection.story, &selection.from, &selection.to};
-         for (size_t i = 0; i < 3; ++i) {
-           *fields[i] = static_cast<int32_t>(WholeNumber(args[i], names[i], INT32_MIN, INT32_MAX));
-         }
-         Select(std::move(selection));
-       }});
+  commands.Add({{"select", "text"},
+                "select text S FROM TO | select text S TEXT [N]",
+                "selects characters [FROM, TO) of story S with the text tool, or the first "
+                "place where TEXT occurs in it (N: the N-th after that, from 0)",
+                [this](const std::vector<std::string> &args) { SelectText(args); }});
   commands.Add({{"select", "none"},
                 "select none",
                 "empties the selection",
                 [this](const std::vector<std::string> &args) {
                   NoArguments(args, "select none");
                   Select(Selection{});
+                }});
+  commands.Add({{"dump", "text"},
+                "dump text S",
+                "story S's paragraphs and words with their positions",
+                [this](const std::vector<std::string> &args) {
+                  if (args.size() != 1) throw UsageError("usage: dump text S");
+                  const engine::Story &story = StoryOf(args[0], "dump text");
+                  HostServices::The().output.Emit(
+                      {{"kind", "text"},
+                       {"story", WholeNumber(args[0], "dump text: story S")},
+                       {"paragraphs", engine::StoryWords(story)}});
                 }});
   commands.Add({{"dump", "doc"},
                 "dump doc",

@@ -84,6 +84,9 @@ class Documents {
 
  private:
   void Add(std::unique_ptr<engine::Document> document);
+  // The current document's story that `word` names; UsageError (naming `command`) otherwise.
+  const engine::Story &StoryOf(const std::string &word, const char *command);
+  void SelectText(const std::vector<std::string> &args);
 
   FailurePlan &failures_;
   engine::TextEngine engine_;

@@ -36,7 +36,8 @@ SPMessageData PluginConnection::Head() const {
   return SPMessageData{Ref(), globals_, BasicSuite::The().Table()};
 }
 
-HostErr PluginConnection::Deliver(const char *caller, const char *selector, SPMessageData &head) {
+HostErr PluginConnection::Deliver(const char *caller, const char *selector, SPMessageData &head,
+                                  const char *notifier) {
   // While the module is out of memory the host calls nothing of it.
   if (!Loaded()) return kHostNoErr;
   HostErr result;
@@ -48,8 +49,10 @@ HostErr PluginConnection::Deliver(const char *caller, const char *selector, SPMe
     result = kEscapedExceptionErr;
   }
   globals_ = head.globals;
-  HostServices::The().output.Emit(
-      {{"kind", "message"}, {"caller", caller}, {"selector", selector}, {"result", result}});
+  Json message = {{"kind", "message"}, {"caller", caller}, {"selector", selector}};
+  if (notifier != nullptr) message["notifier"] = notifier;
+  message["result"] = result;
+  HostServices::The().output.Emit(message);
   return result;
 }
 
@@ -65,7 +68,7 @@ HostErr PluginConnection::SendMenu(const char *selector, AIMenuItemHandle item) 
 
 HostErr PluginConnection::SendNotify(AINotifierHandle notifier, const char *type) {
   AINotifierMessage message{Head(), notifier, type, nullptr};
-  return Deliver(kCallerAINotifier, kSelectorAINotify, message.d);
+  return Deliver(kCallerAINotifier, kSelectorAINotify, message.d, type);
 }
 
 ModulePlace PluginConnection::PlaceOf(uintptr_t address) const {

@@ -58,7 +58,9 @@ class PluginConnection : public SoleInstance<PluginConnection> {
   uintptr_t AddressOf(const ModulePlace &place) const;
 
  private:
-  HostErr Deliver(const char *caller, const char *selector, SPMessageData &head);
+  // `notifier`: the notification's type, which the message line names; null for others.
+  HostErr Deliver(const char *caller, const char *selector, SPMessageData &head,
+                  const char *notifier = nullptr);
   SPMessageData Head() const;
 
   struct Record {

@@ -50,7 +50,8 @@ TEST(AdmPanelHost, AUserSessionChoosesIsRefusedOpensTheAboutBoxAndDrawsThePanel)
   ASSERT_EQ(panels.size(), 1u);
   EXPECT_EQ(panels[0]["visible"], true);
   EXPECT_EQ(panels[0]["items"][4],
-            nlohmann::ordered_json::parse(R"({"id":9,"enabled":true,"entry":3,"text":"Hindi"})"));
+            nlohmann::ordered_json::parse(
+                R"({"id":9,"label":"Digits","enabled":true,"entry":3,"text":"Hindi"})"));
   EXPECT_EQ(panels[0]["items"][6]["value"], 12.5);
 
   const std::string svg = ReadFile(picture);
@@ -81,10 +82,12 @@ TEST(AdmPanelHost, BadPanelCommandsStopTheScriptNamingTheLine) {
 }
 
 TEST(AdmPanelHost, HelpListsThePanelCommandsAndTheDialogManagersOperations) {
-  zvtest::HostRun run = zvtest::RunHostRaw({"--help"});
-  ASSERT_EQ(run.status, 0);
   std::string help;
-  for (const auto &line : run.OfKind("text")) help += line["text"].get<std::string>() + "\n";
+  for (const char *list : {"--list-commands", "--list-operations"}) {
+    zvtest::HostRun run = zvtest::RunHostRaw({list});
+    ASSERT_EQ(run.status, 0) << list;
+    for (const auto &line : run.lines) help += line.value("text", "") + "\n";
+  }
   for (const char *expected :
        {"panel choose CONTROL ENTRY", "panel place LEFT TOP WIDTH HEIGHT", "snapshot FILE.svg",
         "ADM Dialog Suite/Modal", "ADM Item Suite/SetPicture", "ADM List Suite/SetMenuID",

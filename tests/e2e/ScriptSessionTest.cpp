@@ -83,13 +83,14 @@ TEST(ScriptSession, SuitesAndOperationsTheHostDoesNotHaveAreRefusedAlike) {
   const Case cases[] = {
       {{"--missing-suite", "AI Art Set Suite:7"},
        "missing suite 'AI Art Set Suite:7': unknown suite 'AI Art Set Suite:7' "
-       "(zarvel-host --help lists them)"},
+       "(did you mean 'AI Art Set Suite:6'?) (zarvel-host --list-suites lists them)"},
       {{"--missing-suite", "AI Art Sett Suite:6"},
        "missing suite 'AI Art Sett Suite:6': unknown suite 'AI Art Sett Suite:6' "
-       "(zarvel-host --help lists them)"},
+       "(did you mean 'AI Art Set Suite:6'?) (zarvel-host --list-suites lists them)"},
       {{"--fail", "AI Art Set Suite/NewArtSett:1"},
        "failure 'AI Art Set Suite/NewArtSett:1': unknown operation "
-       "'AI Art Set Suite/NewArtSett' (zarvel-host --help lists them)"},
+       "'AI Art Set Suite/NewArtSett' (did you mean 'AI Art Set Suite/NewArtSet'?) "
+       "(zarvel-host --list-operations lists them)"},
   };
   for (const Case &c : cases) {
     zvtest::HostRun run = zvtest::RunHost("new\n", c.args);
@@ -100,10 +101,10 @@ TEST(ScriptSession, SuitesAndOperationsTheHostDoesNotHaveAreRefusedAlike) {
     EXPECT_TRUE(run.OfKind("message").empty()) << "refused before the module is loaded";
   }
   bool listed = false;
-  for (const auto &line : zvtest::RunHostRaw({"--help"}).OfKind("text")) {
-    listed = listed || line["text"] == "  AI Art Set Suite:6";
+  for (const auto &line : zvtest::RunHostRaw({"--list-suites"}).OfKind("text")) {
+    listed = listed || line["text"] == "AI Art Set Suite:6";
   }
-  EXPECT_TRUE(listed) << "--help lists the suites that --missing-suite takes";
+  EXPECT_TRUE(listed) << "--list-suites lists the suites that --missing-suite takes";
   zvtest::HostRun offered = zvtest::RunHost("new\n", {"--missing-suite", "AI Art Set Suite:6"});
   EXPECT_EQ(offered.status, 0) << offered.errors;
 }

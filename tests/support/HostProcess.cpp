@@ -42,7 +42,7 @@ HostRun Execute(const std::vector<std::string> &args, const std::string &input =
   std::string command;
   std::string runner = Setting("ZARVEL_HOST_RUNNER", "");
   if (!runner.empty()) command += runner + " ";
-  command += Quote(Setting("ZARVEL_HOST_EXE", ZARVEL_HOST_EXE));
+  command += Quote(HostProgram());
   for (const std::string &arg : args) command += " " + Quote(arg);
   command += " < " + Quote(streams.Write("stdin.txt", input)) + " > " + Quote(outPath) + " 2> " +
              Quote(errPath);
@@ -79,6 +79,10 @@ std::vector<nlohmann::ordered_json> HostRun::OfKind(const std::string &kind) con
 HostRun RunHost(const std::string &script, const std::vector<std::string> &args) {
   const TempFolder folder;
   return RunHostOnFile(folder.Write("script.zvs", script), args);
+}
+
+std::string HostProgram() {
+  return Setting("ZARVEL_HOST_EXE", ZARVEL_HOST_EXE);
 }
 
 std::string ModuleInUse() {
