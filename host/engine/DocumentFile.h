@@ -2,6 +2,7 @@
 // written back with its runs merged, so that reading what was written gives the same file.
 #pragma once
 
+#include <array>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -12,6 +13,10 @@
 namespace zvhost::engine {
 
 inline constexpr const char *kDocumentFormat = "zarvel-document/1";
+
+// A paragraph's "alignment" as the file names it, in the order of Alignment.
+inline constexpr std::array<const char *, 4> kAlignmentNames = {"justify", "start", "end",
+                                                                "center"};
 
 // A file that is not a document: the message names the place, as in
 // "stories[0].paragraphs[1].runs: lengths add up to 7, text has 6".

@@ -21,6 +21,10 @@ using nlohmann::json;
 // The file's own nesting is seven containers deep; anything much deeper is no document.
 constexpr int kMaxDepth = 16;
 constexpr int64_t kMaxInt32 = std::numeric_limits<int32_t>::max();
+// The largest type and the farthest place the page offers, in points: as drawing
+// applications limit them, and far inside what a float measures exactly enough.
+constexpr double kMaxFontSize = 1296;
+constexpr double kMaxPagePoints = 16383;
 
 // Where a value stands in the file, kept as a chain on the stack so that nothing is built
 // unless a fault is reported.
@@ -108,6 +112,19 @@ int32_t ReadFloatBits(const json &value, const Place &place) {
              Shown(value));
 }
 
+// A finite number in points; `positive` asks for one above 0. `most` bounds it from above.
+float ReadPoints(const json &value, bool positive, double most, const Place &place) {
+  if (value.is_number()) {
+    double number = value.get<double>();
+    if (std::isfinite(number) && (positive ? number > 0 : number >= -most) && number <= most) {
+      return static_cast<float>(number);
+    }
+  }
+  std::string low = positive ? "above 0" : "from " + FloatJson(static_cast<float>(-most)).dump();
+  Refuse(place, "expected a number of points " + low + " to " +
+                    FloatJson(static_cast<float>(most)).dump() + ", found " + Shown(value));
+}
+
 template <size_t N>
 AttributeValues<N> ReadAttributes(const json &object, const AttributeInfo (&infos)[N],
                                   const Place &place) {
@@ -173,6 +190,16 @@ std::vector<RunSpan> ReadRuns(const json &paragraph, int32_t length, const Place
   return runs;
 }
 
+Alignment ReadAlignment(const json &paragraph, const Place &place) {
+  auto found = paragraph.find("alignment");
+  if (found == paragraph.end()) return Alignment::kJustify;
+  for (size_t i = 0; i < kAlignmentNames.size(); ++i) {
+    if (*found == kAlignmentNames[i]) return static_cast<Alignment>(i);
+  }
+  Refuse(place.Field("alignment"),
+         "expected \"justify\", \"start\", \"end\" or \"center\", found " + Shown(*found));
+}
+
 // The character attributes of the separator after a paragraph, where the file gives them.
 std::optional<CharAttributes> ReadSeparator(const json &paragraph, bool last, const Place &place) {
   auto found = paragraph.find("separator");
@@ -186,18 +213,27 @@ std::optional<CharAttributes> ReadSeparator(const json &paragraph, bool last, co
 
 Story ReadStory(const json &value, const Place &place) {
   ExpectType(value, json::value_t::object, "a story (an object)", place);
-  CheckFields(value, place, {"paragraphs"});
+  CheckFields(value, place, {"paragraphs", "font", "size"});
   Place paragraphsPlace = place.Field("paragraphs");
   const json &paragraphs = Required(value, "paragraphs", place);
   ExpectType(paragraphs, json::value_t::array, "a list of paragraphs", paragraphsPlace);
   if (paragraphs.empty()) Refuse(paragraphsPlace, "a story has at least one paragraph");
   Story story;
+  if (auto font = value.find("font"); font != value.end()) {
+    Place at = place.Field("font");
+    ExpectType(*font, json::value_t::string, "a font family's name", at);
+    if (font->get_ref<const std::string &>().empty()) Refuse(at, "the font's name is empty");
+    story.font = font->get<std::string>();
+  }
+  if (auto size = value.find("size"); size != value.end()) {
+    story.size = ReadPoints(*size, true, kMaxFontSize, place.Field("size"));
+  }
   std::optional<CharAttributes> separator;  // of the paragraph before
   for (size_t i = 0; i < paragraphs.size(); ++i) {
     const json &paragraph = paragraphs[i];
     Place at = paragraphsPlace.Item(i);
     ExpectType(paragraph, json::value_t::object, "a paragraph (an object)", at);
-    CheckFields(paragraph, at, {"text", "runs", "separator"}, kParaAttributes);
+    CheckFields(paragraph, at, {"text", "runs", "separator", "alignment"}, kParaAttributes);
     const json &text = Required(paragraph, "text", at);
     int32_t length = ReadParagraphText(text, at.Field("text"));
     if (story.Length() + int64_t{i > 0 ? 1 : 0} + length > kMaxInt32) {
@@ -205,10 +241,22 @@ Story ReadStory(const json &value, const Place &place) {
     }
     ParaAttributes attributes = ReadAttributes(paragraph, kParaAttributes, at);
     std::vector<RunSpan> runs = ReadRuns(paragraph, length, at);
-    story.AddParagraph(text.get<std::string>(), length, attributes, runs, separator);
+    Alignment alignment = ReadAlignment(paragraph, at);
+    story.AddParagraph(text.get<std::string>(), length, attributes, runs, separator, alignment);
     separator = ReadSeparator(paragraph, i + 1 == paragraphs.size(), at);
   }
   return story;
+}
+
+// [left, top, width, height], points; the box must have an inside.
+FrameBounds ReadBounds(const json &value, const Place &place) {
+  if (!value.is_array() || value.size() != 4) {
+    Refuse(place, "expected [left, top, width, height] in points, found " + Shown(value));
+  }
+  return {ReadPoints(value[0], false, kMaxPagePoints, place.Item(0)),
+          ReadPoints(value[1], false, kMaxPagePoints, place.Item(1)),
+          ReadPoints(value[2], true, kMaxPagePoints, place.Item(2)),
+          ReadPoints(value[3], true, kMaxPagePoints, place.Item(3))};
 }
 
 Art ReadArt(const json &value, size_t storyCount, const Place &place) {
@@ -221,7 +269,7 @@ Art ReadArt(const json &value, size_t storyCount, const Place &place) {
   }
   if (kind != "text")
     Refuse(place.Field("kind"), "expected \"text\" or \"path\", found " + Shown(kind));
-  CheckFields(value, place, {"kind", "story", "storyDirection"});
+  CheckFields(value, place, {"kind", "story", "storyDirection", "bounds"});
   art.kind = ArtKind::kText;
   Place storyPlace = place.Field("story");
   art.story = ReadWholeNumber(Required(value, "story", place), 0, storyPlace);
@@ -234,6 +282,8 @@ Art ReadArt(const json &value, size_t storyCount, const Place &place) {
     art.storyDirection = ReadWholeNumber(*direction, std::numeric_limits<int32_t>::min(),
                                          place.Field("storyDirection"));
   }
+  if (auto bounds = value.find("bounds"); bounds != value.end())
+    art.bounds = ReadBounds(*bounds, place.Field("bounds"));
   return art;
 }
 

@@ -31,6 +31,9 @@ Json StoryJson(const Story &story) {
     const Paragraph &paragraph = story.Paragraphs()[i];
     Json object = {{"text", paragraph.text}};
     WriteAttributes(object, paragraph.attributes, kParaAttributes);
+    if (paragraph.alignment != Alignment::kJustify) {
+      object["alignment"] = kAlignmentNames[static_cast<size_t>(paragraph.alignment)];
+    }
     Json runs = Json::array();
     for (const RunSpan &span : story.ParagraphRuns(i)) {
       Json run = {{"length", span.length}};
@@ -45,12 +48,22 @@ Json StoryJson(const Story &story) {
     }
     paragraphs.push_back(std::move(object));
   }
-  return {{"paragraphs", std::move(paragraphs)}};
+  Json object = {{"paragraphs", std::move(paragraphs)}};
+  // The font and size only where they differ from the defaults, which files without them get.
+  static const Story defaults;
+  if (story.font != defaults.font) object["font"] = story.font;
+  if (story.size != defaults.size) object["size"] = FloatJson(story.size);
+  return object;
 }
 
 Json ArtJson(const Art &art) {
   if (art.kind == ArtKind::kPath) return {{"kind", "path"}};
-  return {{"kind", "text"}, {"story", art.story}, {"storyDirection", art.storyDirection}};
+  Json object = {{"kind", "text"}, {"story", art.story}, {"storyDirection", art.storyDirection}};
+  if (const std::optional<FrameBounds> &box = art.bounds) {
+    object["bounds"] = {FloatJson(box->left), FloatJson(box->top), FloatJson(box->width),
+                        FloatJson(box->height)};
+  }
+  return object;
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ uint64_t NextRevision() {
 
 void Story::AddParagraph(std::string text, int32_t length, const ParaAttributes &attributes,
                          const std::vector<RunSpan> &runs,
-                         const std::optional<CharAttributes> &separator) {
+                         const std::optional<CharAttributes> &separator, Alignment alignment) {
   if (!paragraphs_.empty()) {
     // Without attributes of its own the separator joins the run before it.
     if (separator) AppendRun(length_, *separator);
@@ -26,6 +26,7 @@ void Story::AddParagraph(std::string text, int32_t length, const ParaAttributes 
   paragraph.length = length;
   paragraph.text = std::move(text);
   paragraph.attributes = attributes;
+  paragraph.alignment = alignment;
   paragraph.revision = NextRevision();
   for (const RunSpan &span : runs) {
     if (span.length == 0) continue;

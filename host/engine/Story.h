@@ -49,7 +49,8 @@ class Story {
   // of the character before it.
   void AddParagraph(std::string text, int32_t length, const ParaAttributes &attributes,
                     const std::vector<RunSpan> &runs,
-                    const std::optional<CharAttributes> &separator = std::nullopt);
+                    const std::optional<CharAttributes> &separator = std::nullopt,
+                    Alignment alignment = Alignment::kJustify);
 
   // Gives back the room its arrays hold beyond their size, once it is read: a run array
   // grown by doubling holds up to twice what it needs.

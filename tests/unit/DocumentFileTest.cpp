@@ -132,6 +132,42 @@ TEST_F(DocumentFileTest, ArabicAndPersianTextIsKeptExactlyAndCountedInCodePoints
   EXPECT_EQ(SaveOf(saved), saved);
 }
 
+TEST_F(DocumentFileTest, TheFontSizeAlignmentAndFrameBoundsAreKeptAndWrittenOnlyWhereGiven) {
+  const std::string text = R"({"format": "zarvel-document/1", "stories": [
+      {"font": "Noto Naskh Arabic", "size": 12.5, "paragraphs": [
+        {"text": "a", "alignment": "center"}, {"text": "b", "alignment": "justify"},
+        {"text": "c", "alignment": "end"}, {"text": "d", "alignment": "start"}]},
+      {"size": 18, "font": "Amiri", "paragraphs": [{"text": "e"}]}],
+    "art": [{"kind": "text", "story": 0, "bounds": [-10, 20.25, 300, 0.5]},
+            {"kind": "text", "story": 1}, {"kind": "path"}]})";
+  const std::string saved = SaveOf(text);
+  const zvhost::engine::Document &document = *harness_.host().documents->Current();
+  using zvhost::engine::Alignment;
+  const std::vector<Alignment> alignments = {Alignment::kCenter, Alignment::kJustify,
+                                             Alignment::kEnd, Alignment::kStart};
+  for (size_t i = 0; i < alignments.size(); ++i) {
+    EXPECT_EQ(document.stories[0].Paragraphs()[i].alignment, alignments[i]) << i;
+  }
+  EXPECT_EQ(document.stories[0].font, "Noto Naskh Arabic");
+  EXPECT_EQ(document.stories[0].size, 12.5f);
+  ASSERT_TRUE(document.art[0].bounds.has_value());
+  EXPECT_EQ(document.art[0].bounds->left, -10.0f);
+  EXPECT_EQ(document.art[0].bounds->height, 0.5f);
+  EXPECT_FALSE(document.art[1].bounds.has_value());
+
+  Json file = Json::parse(saved);
+  EXPECT_EQ(file["stories"][0]["font"], "Noto Naskh Arabic");
+  EXPECT_EQ(file["stories"][0]["size"].dump(), "12.5");
+  EXPECT_EQ(file["stories"][0]["paragraphs"][0]["alignment"], "center");
+  EXPECT_FALSE(file["stories"][0]["paragraphs"][1].contains("alignment")) << "the default";
+  EXPECT_EQ(file["stories"][0]["paragraphs"][2]["alignment"], "end");
+  EXPECT_FALSE(file["stories"][1].contains("font")) << "the default";
+  EXPECT_FALSE(file["stories"][1].contains("size")) << "the default";
+  EXPECT_EQ(file["art"][0]["bounds"].dump(), "[-10.0,20.25,300.0,0.5]");
+  EXPECT_FALSE(file["art"][1].contains("bounds"));
+  EXPECT_EQ(SaveOf(saved), saved);
+}
+
 TEST_F(DocumentFileTest, FloatsAreWrittenShortestAndNonNumbersAsTexts) {
   std::string saved = SaveOf(OneStory(R"({"text": "abcd", "runs": [
       {"length": 1, "diacXOffset": 0.1, "diacYOffset": -10},
@@ -249,6 +285,36 @@ TEST_F(DocumentFileTest, ABadFileIsRefusedNamingThePlaceAndTheOpenDocumentStays)
       {document(story, R"({"kind": "text", "story": 0, "extra": )" + std::string(200, '[') +
                            std::string(200, ']') + "}"),
        "art[0].extra[0][0][0][0][0][0][0][0][0][0][0][0][0]: nesting deeper than 16 levels"},
+      {paragraph(R"({"text": "x", "alignment": "left"})"),
+       "stories[0].paragraphs[0].alignment: expected \"justify\", \"start\", \"end\" or "
+       "\"center\", found \"left\""},
+      {paragraph(R"({"text": "x", "alignment": 1})"), "paragraphs[0].alignment: expected"},
+      {document(R"({"font": "", "paragraphs": [{"text": "abc"}]})", frame),
+       "stories[0].font: the font's name is empty"},
+      {document(R"({"font": ["Amiri"], "paragraphs": [{"text": "abc"}]})", frame),
+       "stories[0].font: expected a font family's name, found [\"Amiri\"]"},
+      {document(R"({"size": 0, "paragraphs": [{"text": "abc"}]})", frame),
+       "stories[0].size: expected a number of points above 0 to 1296.0, found 0"},
+      {document(R"({"size": -3, "paragraphs": [{"text": "abc"}]})", frame),
+       "stories[0].size: expected a number of points above 0"},
+      {document(R"({"size": "18", "paragraphs": [{"text": "abc"}]})", frame),
+       "stories[0].size: expected a number of points above 0"},
+      {document(R"({"size": 1e6, "paragraphs": [{"text": "abc"}]})", frame),
+       "stories[0].size: expected a number of points above 0 to 1296.0, found 1000000.0"},
+      {document(story, R"({"kind": "text", "story": 0, "bounds": [0, 0, 10]})"),
+       "art[0].bounds: expected [left, top, width, height] in points, found [0,0,10]"},
+      {document(story, R"({"kind": "text", "story": 0, "bounds": {"left": 0}})"),
+       "art[0].bounds: expected [left, top, width, height] in points"},
+      {document(story, R"({"kind": "text", "story": 0, "bounds": [0, 0, 0, 10]})"),
+       "art[0].bounds[2]: expected a number of points above 0 to 16383.0, found 0"},
+      {document(story, R"({"kind": "text", "story": 0, "bounds": [0, 0, 10, -1]})"),
+       "art[0].bounds[3]: expected a number of points above 0"},
+      {document(story, R"({"kind": "text", "story": 0, "bounds": [0, "1", 10, 10]})"),
+       "art[0].bounds[1]: expected a number of points from -16383.0 to 16383.0, found \"1\""},
+      {document(story, R"({"kind": "text", "story": 0, "bounds": [-1e9, 0, 10, 10]})"),
+       "art[0].bounds[0]: expected a number of points from -16383.0"},
+      {document(story, frame + R"(, {"kind": "path", "bounds": [0, 0, 1, 1]})"),
+       "art[1]: unknown field \"bounds\""},
       {paragraph(R"({"text": "abc", "runs": [{"length": 3, "diacXOffset": 3.4028236e38}]})"),
        "runs[0].diacXOffset: expected a number that fits a 32-bit float"},
       // Too large for a double: the parser itself gives up on them.
