@@ -7,7 +7,7 @@ usage() {
   cat <<'USAGE'
 Usage: scripts/bench-instructions.sh [--runs N] [BUILD]
 
-Runs BUILD/bench/zarvel-bench (default BUILD: build/, next to this script's folder) under
+Runs BUILD/zarvel-bench (default BUILD: build/, next to this script's folder) under
 valgrind --tool=callgrind once for each of:
 
   pass     the panel's whole selection-change pass through the module and the real engine
@@ -33,7 +33,7 @@ while [[ $# -gt 0 ]]; do
 done
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${build:-$root/build}"
-bench="$build/bench/zarvel-bench"
+bench="$build/zarvel-bench"
 if [[ ! -x "$bench" ]]; then
   echo "bench-instructions.sh: $bench is missing; build the target zarvel-bench first" >&2
   exit 2

@@ -195,12 +195,16 @@ Json ParseFile(const std::string &text, const std::string &file) {
 
 }  // namespace
 
+// The store's keys are unique and in order already, so members are appended without the
+// search for an equal key that each insertion into an ordered object would make.
 Json Preferences::ToJson() const {
   Json json = Json::object();
+  auto &prefixes = json.get_ref<Json::object_t &>();
   for (const auto &[prefix, keys] : store_) {
     Json values = Json::object();
-    for (const auto &[key, value] : keys) values[key] = JsonOf(value);
-    json[prefix] = std::move(values);
+    auto &members = values.get_ref<Json::object_t &>();
+    for (const auto &[key, value] : keys) members.emplace_back(key, JsonOf(value));
+    prefixes.emplace_back(prefix, std::move(values));
   }
   return json;
 }
