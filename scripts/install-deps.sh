@@ -24,8 +24,9 @@ case $purpose in
   demo) packages=("${demo_packages[@]}") ;;
   test)
     # Pango: the benchmark composes the same text with it, the peer a Linux user would reach for.
+    # Valgrind: scripts/bench-instructions.sh counts instructions per run under callgrind.
     packages=("${demo_packages[@]}" libgtest-dev libbenchmark-dev g++-mingw-w64-i686
-              libpango1.0-dev)
+              libpango1.0-dev valgrind)
     if "$here/runs-32bit-programs.sh" >/dev/null; then packages+=(wine wine32:i386); fi
     ;;
   *) echo "usage: scripts/install-deps.sh [demo|test]" >&2; exit 2 ;;
