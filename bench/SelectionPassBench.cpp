@@ -1,84 +1,70 @@
-// The text engine under the load the panel puts on it: a story of a million characters in a
-// hundred thousand runs, opened from its file, and the whole selection-change pass over it
-// (ten resets, six of which walk every run) through the real module; then one run step of
-// each kind of walk, straight through the suites.
+// The text engine under the load the panel puts on it: a story of ten characters a run, at
+// 10k, 100k and 1M runs. Measured in one process: the panel's whole selection-change pass
+// through the real module (ten resets, six of which walk every run); the same six walks
+// straight through the engine's suites, through the minimal engine that the benchmark
+// carries, and as bare scans of the engine's own run array; opening the file against a
+// plain parse of it; loading the module and starting up.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <fstream>
-#include <memory>
+#include <iterator>
+#include <nlohmann/json.hpp>
 #include <ostream>
 #include <string>
 
-#include "AIDocumentSuite.h"
-#include "ate/ATESuites.h"
+#include "BenchDocument.h"
+#include "BenchSession.h"
+#include "MinimalEngine.h"
+#include "RunWalks.h"
 #include "host/app/Host.h"
-#include "support/InProcessModule.h"
+#include "host/loader/LoadedModule.h"
+
+namespace zvbench {
 
 namespace {
 
-using zvhost::Json;
-
-constexpr int kParagraphs = 100;
-constexpr int kRunsPerParagraph = 1000;
-constexpr int kRunLength = 10;
-
-// Arabic letters and digits; neighbouring runs differ in their digit set, so none merge.
-std::string BigDocumentFile() {
-  static const std::string path = [] {
-    const char *letters[] = {"ب", "ت", "ث", "ج", "ح", "خ", "د", "ر", "س", "٣"};
-    std::string runText;
-    for (int i = 0; i < kRunLength; ++i) runText += letters[i % 10];
-    Json paragraphs = Json::array();
-    int runIndex = 0;
-    for (int p = 0; p < kParagraphs; ++p) {
-      Json runs = Json::array();
-      std::string text;
-      for (int r = 0; r < kRunsPerParagraph; ++r, ++runIndex) {
-        text += runText;
-        runs.push_back({{"length", kRunLength},
-                        {"digitSet", runIndex % 4},
-                        {"kashidas", (runIndex / 4) % 2},
-                        {"diacXOffset", (runIndex % 3) * 10}});
-      }
-      paragraphs.push_back({{"text", text}, {"paragraphDirection", 1}, {"runs", runs}});
-    }
-    Json document = {{"format", "zarvel-document/1"},
-                     {"stories", Json::array({{{"paragraphs", paragraphs}}})},
-                     {"art", Json::array({{{"kind", "text"}, {"story", 0}}})}};
-    auto file = std::filesystem::temp_directory_path() / "zarvel-bench-million.json";
-    std::ofstream(file, std::ios::binary) << document.dump();
-    return file.string();
-  }();
-  return path;
+void RunCounts(benchmark::internal::Benchmark *benchmark) {
+  benchmark->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 }
 
-// The host with the module linked in; what it prints is dropped.
-class Session {
- public:
-  Session() : host_(Options(), sink_) { host_.Start(zvtest::OpenInProcessModule()); }
-  ~Session() { host_.Finish(); }
+// What the host does when the user selects the frame: the notification and the panel's
+// whole pass.
+void BM_SelectionPass(benchmark::State &state) {
+  Session session;
+  session.OpenAndShowPanel(static_cast<int>(state.range(0)));
+  for (auto _ : state) session.Run("select art 0");
+  state.counters["runs"] = static_cast<double>(state.range(0));
+}
+BENCHMARK(BM_SelectionPass)->Apply(RunCounts);
 
-  void Run(const std::string &line) { host_.Execute(line); }
-  template <class Suite>
-  const Suite &Acquire(const char *name, int32_t version) {
-    const void *table = nullptr;
-    if (host_.suites.Acquire(name, version, &table) != 0) throw std::runtime_error(name);
-    return *static_cast<const Suite *>(table);
-  }
+void BM_SixWalksRealEngine(benchmark::State &state) {
+  Session session;
+  session.OpenAndShowPanel(static_cast<int>(state.range(0)));
+  SelectedText selection(session);
+  int64_t runs = 0;
+  for (auto _ : state) benchmark::DoNotOptimize(SixWalks(session.Suites(), selection.ranges, runs));
+  if (runs != state.range(0)) state.SkipWithError("the walks did not see every run");
+}
+BENCHMARK(BM_SixWalksRealEngine)->Apply(RunCounts);
 
- private:
-  static zvhost::HostOptions Options() {
-    zvhost::HostOptions options;
-    options.json = true;
-    return options;
-  }
-  std::ostream sink_{nullptr};
-  zvhost::Host host_;
-};
+void BM_SixWalksMinimalEngine(benchmark::State &state) {
+  MinimalEngine engine(static_cast<int>(state.range(0)));
+  int64_t runs = 0;
+  for (auto _ : state)
+    benchmark::DoNotOptimize(SixWalks(engine.Suites(), engine.Selection(), runs));
+  if (runs != state.range(0)) state.SkipWithError("the walks did not see every run");
+}
+BENCHMARK(BM_SixWalksMinimalEngine)->Apply(RunCounts);
 
-void BM_OpenMillionCharacterStory(benchmark::State &state) {
-  std::string path = BigDocumentFile();
+void BM_SixBareScans(benchmark::State &state) {
+  Session session;
+  session.OpenAndShowPanel(static_cast<int>(state.range(0)));
+  for (auto _ : state) benchmark::DoNotOptimize(SixBareScans(session.FirstStory()));
+}
+BENCHMARK(BM_SixBareScans)->Apply(RunCounts);
+
+void BM_OpenDocument(benchmark::State &state) {
+  const std::string &path = DocumentFile(static_cast<int>(state.range(0)));
   Session session;
   for (auto _ : state) {
     session.Run("open " + path);
@@ -87,99 +73,104 @@ void BM_OpenMillionCharacterStory(benchmark::State &state) {
     state.ResumeTiming();
   }
 }
-BENCHMARK(BM_OpenMillionCharacterStory)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenDocument)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
-// What the host does when the user selects the frame: the notification and the panel's
-// whole pass. The requirement is 16 ms.
-void BM_SelectionPass(benchmark::State &state) {
-  Session session;
-  session.Run("open " + BigDocumentFile());
-  session.Run("menu \"Window Utilities/Zarvel/Zarvel\"");
-  for (auto _ : state) session.Run("select art 0");
-  state.counters["runs"] = kParagraphs * kRunsPerParagraph;
-}
-BENCHMARK(BM_SelectionPass)->Unit(benchmark::kMillisecond);
-
-// The run walks as the panel's resets make them, one step per iteration, restarting at the
-// end of the story.
-struct RunWalkFixture {
-  explicit RunWalkFixture(Session &session)
-      : ranges(session.Acquire<ATETextRangesSuite>(kATETextRangesSuite, 1)),
-        range(session.Acquire<ATETextRangeSuite>(kATETextRangeSuite, 1)),
-        runs(session.Acquire<ATETextRunsIteratorSuite>(kATETextRunsIteratorSuite, 1)),
-        features(session.Acquire<ATECharFeaturesSuite>(kATECharFeaturesSuite, 101)),
-        inspector(session.Acquire<ATECharInspectorSuite>(kATECharInspectorSuite, 101)),
-        kashidas(session.Acquire<ATEArrayKashidasSuite>(kATEArrayKashidasSuite, 1)) {
-    session.Run("open " + BigDocumentFile());
-    session.Run("select art 0");
-    const auto &document = session.Acquire<AIDocumentSuite12>(kAIDocumentSuite, 12);
-    document.GetTextSelection(&selection);
-    ranges.GetTextRunsIterator(selection, &walk);
+// Reading the same file into the JSON library's own tree, and nothing more.
+void BM_PlainParse(benchmark::State &state) {
+  const std::string &path = DocumentFile(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    std::ifstream in(path, std::ios::binary);
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    benchmark::DoNotOptimize(nlohmann::json::parse(text));
   }
-  ~RunWalkFixture() {
-    runs.Release(walk);
-    ranges.Release(selection);
+}
+BENCHMARK(BM_PlainParse)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
+// One run step as a walk makes it, straight through the suites, restarting at the end of the
+// story: the step with the features read, and the step with the character inspector read.
+class RunStep {
+ public:
+  // `session` has a document open and its frame selected.
+  explicit RunStep(Session &session) : suites_(session.Suites()), selection_(session) {
+    suites_.ranges->GetTextRunsIterator(selection_.ranges, &walk_);
+  }
+  ~RunStep() { suites_.runs->Release(walk_); }
+
+  TextRangeRef Item() {
+    TextRangeRef run = nullptr;
+    suites_.runs->Item(walk_, &run);
+    return run;
   }
   // Steps on; back to the first run when the walk is done.
   void Next() {
     HostBool notDone = 0;
-    runs.Next(walk);
-    runs.IsNotDone(walk, &notDone);
-    if (!notDone) runs.MoveToFirst(walk);
+    suites_.runs->Next(walk_);
+    suites_.runs->IsNotDone(walk_, &notDone);
+    if (!notDone) suites_.runs->MoveToFirst(walk_);
   }
+  const WalkSuites &Suites() const { return suites_; }
 
-  const ATETextRangesSuite &ranges;
-  const ATETextRangeSuite &range;
-  const ATETextRunsIteratorSuite &runs;
-  const ATECharFeaturesSuite &features;
-  const ATECharInspectorSuite &inspector;
-  const ATEArrayKashidasSuite &kashidas;
-  TextRangesRef selection = nullptr;
-  TextRunsIteratorRef walk = nullptr;
+ private:
+  WalkSuites suites_;
+  SelectedText selection_;
+  TextRunsIteratorRef walk_ = nullptr;
 };
 
 void BM_RunStepWithFeatures(benchmark::State &state) {
   Session session;
-  RunWalkFixture f(session);
+  session.OpenAndShowPanel(100'000);
+  RunStep step(session);
+  const WalkSuites &s = step.Suites();
   for (auto _ : state) {
-    TextRangeRef run = nullptr;
+    TextRangeRef run = step.Item();
     CharFeaturesRef read = nullptr;
     HostBool assigned = 0;
     DigitSet digits = 0;
-    f.runs.Item(f.walk, &run);
-    f.range.GetCharFeatures(run, &read);
-    f.features.GetDigitSet(read, &assigned, &digits);
+    s.range->GetCharFeatures(run, &read);
+    s.features->GetDigitSet(read, &assigned, &digits);
     benchmark::DoNotOptimize(digits);
-    f.features.Release(read);
-    f.range.Release(run);
-    f.Next();
+    s.features->Release(read);
+    s.range->Release(run);
+    step.Next();
   }
 }
 BENCHMARK(BM_RunStepWithFeatures);
 
 void BM_RunStepWithInspector(benchmark::State &state) {
   Session session;
-  RunWalkFixture f(session);
+  session.OpenAndShowPanel(100'000);
+  RunStep step(session);
+  const WalkSuites &s = step.Suites();
   for (auto _ : state) {
-    TextRangeRef run = nullptr;
+    TextRangeRef run = step.Item();
     CharInspectorRef inspected = nullptr;
     ArrayKashidasRef values = nullptr;
     int32_t size = 0;
     Kashidas value = 0;
-    f.runs.Item(f.walk, &run);
-    f.range.GetCharInspector(run, &inspected);
-    f.inspector.GetKashidas(inspected, &values);
-    f.kashidas.GetSize(values, &size);
-    f.kashidas.Item(values, 0, &value);
+    s.range->GetCharInspector(run, &inspected);
+    s.inspector->GetKashidas(inspected, &values);
+    s.kashidas->GetSize(values, &size);
+    s.kashidas->Item(values, 0, &value);
     benchmark::DoNotOptimize(value);
-    f.kashidas.Release(values);
-    f.inspector.Release(inspected);
-    f.range.Release(run);
-    f.Next();
+    s.kashidas->Release(values);
+    s.inspector->Release(inspected);
+    s.range->Release(run);
+    step.Next();
   }
 }
 BENCHMARK(BM_RunStepWithInspector);
 
+// The module file loaded as zarvel-host loads it, started and shut down.
+void BM_LoadAndStartUp(benchmark::State &state) {
+  for (auto _ : state) {
+    std::ostream sink(nullptr);
+    zvhost::Host host(Session::Options(), sink);
+    host.Start(zvhost::OpenModule(ZARVEL_MODULE_FILE));
+    host.Finish();
+  }
+}
+BENCHMARK(BM_LoadAndStartUp)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
-BENCHMARK_MAIN();
+}  // namespace zvbench

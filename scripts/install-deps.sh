@@ -26,8 +26,9 @@ case $purpose in
     # Pango: the benchmark composes the same text with it, the peer a Linux user would reach for.
     # clang and its runtime libraries: the fuzz targets (libFuzzer and the sanitizers).
     # libxml2: the tests read the page's SVG picture back.
+    # Valgrind: scripts/bench-instructions.sh counts instructions per run under callgrind.
     packages=("${demo_packages[@]}" libgtest-dev libbenchmark-dev g++-mingw-w64-i686
-              libpango1.0-dev clang libclang-rt-14-dev libxml2-dev)
+              libpango1.0-dev clang libclang-rt-14-dev libxml2-dev valgrind)
     if "$here/runs-32bit-programs.sh" >/dev/null; then packages+=(wine wine32:i386); fi
     ;;
   *) echo "usage: scripts/install-deps.sh [demo|test]" >&2; exit 2 ;;

@@ -4,6 +4,8 @@
 #include <cctype>
 #include <charconv>
 #include <limits>
+#include <map>
+#include <mutex>
 
 #include "host/core/UsageError.h"
 
@@ -96,48 +98,59 @@ FailureRule FailurePlan::Parse(const std::string &text) {
   return rule;
 }
 
+uint32_t FailurePlan::OperationNumber(std::string_view suite, std::string_view operation) {
+  // Process-wide and never shrinking, so that a number means the same in every plan.
+  static std::mutex guard;
+  static std::map<std::string, uint32_t, std::less<>> numbers;
+  std::string name;
+  name.reserve(suite.size() + 1 + operation.size());
+  name.append(suite).append("/").append(operation);
+  const std::lock_guard<std::mutex> lock(guard);
+  auto [found, added] = numbers.try_emplace(std::move(name), static_cast<uint32_t>(numbers.size()));
+  return found->second;
+}
+
 void FailurePlan::Add(FailureRule rule) {
   if (rule.when == FailureRule::When::kExactly && rule.call <= Calls(rule.operation)) {
     throw UsageError("failure of call " + std::to_string(rule.call) + " of " + rule.operation +
                      ": that call has been made already (calls are counted from start-up on; " +
                      std::to_string(Calls(rule.operation)) + " so far)");
   }
-  rules_.push_back(std::move(rule));
-}
-
-uint64_t &FailurePlan::CountOf(const char *suite, const char *operation) {
-  auto [place, added] = places_.try_emplace({suite, operation}, nullptr);
-  if (added) place->second = &calls_[std::string(suite) + "/" + operation];
-  return *place->second;
-}
-
-uint64_t FailurePlan::Calls(const std::string &operation) const {
-  auto found = calls_.find(operation);
-  return found == calls_.end() ? 0 : found->second;
+  const size_t slash = rule.operation.find('/');
+  const uint32_t operation = OperationNumber(std::string_view(rule.operation).substr(0, slash),
+                                             std::string_view(rule.operation).substr(slash + 1));
+  rules_.push_back({std::move(rule), operation});
 }
 
 HostErr FailurePlan::Take(const char *suite, const char *operation) {
-  const uint64_t call = ++CountOf(suite, operation);
-  if (rules_.empty()) return 0;
-  const std::string_view suiteName(suite);
-  const std::string_view operationName(operation);
+  auto [place, added] = places_.try_emplace({suite, operation}, 0);
+  if (added) place->second = OperationNumber(suite, operation);
+  return Take(place->second);
+}
+
+uint64_t FailurePlan::Calls(const std::string &operation) const {
+  const size_t slash = operation.find('/');
+  if (slash == std::string::npos) return 0;
+  const uint32_t number = OperationNumber(std::string_view(operation).substr(0, slash),
+                                          std::string_view(operation).substr(slash + 1));
+  return number < calls_.size() ? calls_[number] : 0;
+}
+
+HostErr FailurePlan::Planned(uint32_t operation, uint64_t call) {
   for (auto it = rules_.begin(); it != rules_.end(); ++it) {
-    const std::string &op = it->operation;
-    if (op.size() != suiteName.size() + 1 + operationName.size() || !op.starts_with(suiteName) ||
-        op[suiteName.size()] != '/' || !op.ends_with(operationName)) {
-      continue;
-    }
-    const HostErr code = it->code;
-    switch (it->when) {
+    if (it->operation != operation) continue;
+    const FailureRule &rule = it->rule;
+    const HostErr code = rule.code;
+    switch (rule.when) {
       case FailureRule::When::kNext:
-        if (it->remaining > 0 && --it->remaining == 0) rules_.erase(it);
+        if (it->rule.remaining > 0 && --it->rule.remaining == 0) rules_.erase(it);
         return code;
       case FailureRule::When::kExactly:
-        if (call != it->call) continue;
+        if (call != rule.call) continue;
         rules_.erase(it);
         return code;
       case FailureRule::When::kFromCallOn:
-        if (call < it->call) continue;
+        if (call < rule.call) continue;
         return code;
     }
   }

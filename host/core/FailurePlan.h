@@ -2,10 +2,13 @@
 // of an operation, every call, exactly the N-th call or every call from the N-th on return a
 // chosen code. Calls are counted per operation from start-up on, whether or not a failure is
 // planned, so that a call number means the same in every run of a script.
+//
+// Every operation has a number, the same in every plan of the process, and a plan keeps its
+// counts in an array by that number: a call site that knows its number (Failpoint.h) counts
+// a call with one increment, and while no failure is planned that is all it costs.
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -36,26 +39,41 @@ class FailurePlan {
   // field always starts the call number (a code holding '@' is written in decimal).
   static FailureRule Parse(const std::string &text);
 
+  // The number of "SUITE/OPERATION" in every plan; the same names give the same number.
+  static uint32_t OperationNumber(std::string_view suite, std::string_view operation);
+
   // Throws UsageError for a rule that can never apply: its one call has been made already.
   void Add(FailureRule rule);
-  // Counts this call of suite/operation and returns the code it is to fail with, or 0.
-  // Both names must live as long as the plan (the callers pass literals): the count is
-  // found by their addresses first, by the text only the first time.
+  // Counts this call of the operation numbered `operation` and returns the code it is to
+  // fail with, or 0.
+  HostErr Take(uint32_t operation) {
+    if (operation >= calls_.size()) [[unlikely]]
+      calls_.resize(operation + 1);
+    const uint64_t call = ++calls_[operation];
+    if (rules_.empty()) return 0;
+    return Planned(operation, call);
+  }
+  // The same by name. Both names must live as long as the plan (the callers pass literals):
+  // the number is found by their addresses first, by the text only the first time.
   HostErr Take(const char *suite, const char *operation);
   // How many calls of "SUITE/OPERATION" have been made so far.
   uint64_t Calls(const std::string &operation) const;
 
  private:
+  struct Rule {
+    FailureRule rule;
+    uint32_t operation = 0;  // its number
+  };
   struct PlaceHash {
     size_t operator()(const std::pair<const char *, const char *> &place) const {
       return std::hash<const void *>()(place.first) * 31 ^ std::hash<const void *>()(place.second);
     }
   };
-  uint64_t &CountOf(const char *suite, const char *operation);
+  HostErr Planned(uint32_t operation, uint64_t call);
 
-  std::vector<FailureRule> rules_;
-  std::map<std::string, uint64_t, std::less<>> calls_;  // by operation name; nodes stay put
-  std::unordered_map<std::pair<const char *, const char *>, uint64_t *, PlaceHash> places_;
+  std::vector<Rule> rules_;
+  std::vector<uint64_t> calls_;  // by operation number
+  std::unordered_map<std::pair<const char *, const char *>, uint32_t, PlaceHash> places_;
 };
 
 // Reads a host error code as a user writes it: a decimal number or four characters.

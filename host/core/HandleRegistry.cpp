@@ -2,18 +2,12 @@
 
 namespace zvhost {
 
-namespace {
-
-constexpr uint32_t kIndexBits = 24;
-constexpr uint32_t kIndexMask = (1u << kIndexBits) - 1;
-
-}  // namespace
-
 uint32_t HandleRegistry::AddRaw(const HandleKind &kind, uint64_t target) {
   uint32_t index;
-  if (!free_.empty()) {
-    index = free_.front();
-    free_.pop_front();
+  if (firstFree_ != kNoSlot) {
+    index = firstFree_;
+    firstFree_ = slots_[index].nextFree;
+    if (firstFree_ == kNoSlot) lastFree_ = kNoSlot;
   } else {
     if (slots_.size() >= kIndexMask) return 0;
     index = static_cast<uint32_t>(slots_.size());
@@ -22,7 +16,7 @@ uint32_t HandleRegistry::AddRaw(const HandleKind &kind, uint64_t target) {
   Slot &slot = slots_[index];
   slot.kind = &kind;
   slot.target = target;
-  slot.live = true;
+  slot.nextFree = kNoSlot;
   ++live_;
   // The generation is never 0, so no handle is below 1 << 24: a small number passed by
   // mistake is never taken for one.
@@ -42,25 +36,27 @@ const HandleRegistry::Slot *HandleRegistry::SlotOf(const void *handle, uint8_t *
 void HandleRegistry::Remove(const void *handle) {
   uint8_t generation = 0;
   const Slot *found = SlotOf(handle, &generation);
-  if (found == nullptr || !found->live || found->generation != generation) return;
-  Slot &slot = slots_[static_cast<size_t>(found - slots_.data())];
-  slot.live = false;
+  if (found == nullptr || found->kind == nullptr || found->generation != generation) return;
+  const uint32_t index = static_cast<uint32_t>(found - slots_.data());
+  Slot &slot = slots_[index];
   slot.kind = nullptr;
   // Skips 0 when it wraps: 0 marks a number the host never handed out.
   if (++slot.generation == 0) slot.generation = 1;
   --live_;
-  free_.push_back(static_cast<uint32_t>(found - slots_.data()));
+  if (lastFree_ == kNoSlot) {
+    firstFree_ = index;
+  } else {
+    slots_[lastFree_].nextFree = index;
+  }
+  lastFree_ = index;
 }
 
-HandleState HandleRegistry::Find(const void *handle, const HandleKind &kind,
-                                 uint64_t *target) const {
+HandleState HandleRegistry::Classify(const void *handle) const {
   uint8_t generation = 0;
   const Slot *slot = SlotOf(handle, &generation);
   if (slot == nullptr) return HandleState::kUnknown;
-  if (!slot->live || slot->generation != generation) return HandleState::kGone;
-  if (slot->kind != &kind) return HandleState::kOtherKind;
-  *target = slot->target;
-  return HandleState::kLive;
+  if (slot->kind == nullptr || slot->generation != generation) return HandleState::kGone;
+  return HandleState::kOtherKind;
 }
 
 std::string HandleMisuse(HandleState state, const HandleKind &kind) {

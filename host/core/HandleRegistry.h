@@ -4,11 +4,11 @@
 //
 // A handle encodes a slot index and the slot's generation; the slot records the handle's kind
 // and what it names for its owner (an index or an address). Freed slots are reused oldest
-// first, which keeps generations from wrapping quickly. Every step is O(1).
+// first, which keeps generations from wrapping quickly. Every step is O(1), and finding a
+// live handle of the kind asked for is one comparison of its kind and one of its generation.
 #pragma once
 
 #include <cstdint>
-#include <deque>
 #include <string>
 #include <vector>
 
@@ -41,24 +41,45 @@ class HandleRegistry {
 
   // What `handle` is for a caller that wants one of `kind`; on kLive, `*target` is what it
   // names.
-  HandleState Find(const void *handle, const HandleKind &kind, uint64_t *target) const;
+  HandleState Find(const void *handle, const HandleKind &kind, uint64_t *target) const {
+    const uintptr_t number = reinterpret_cast<uintptr_t>(handle);
+    // Index 0 wraps to the largest index, and a number wider than 32 bits has a "generation"
+    // above 255: neither passes, so neither needs a test of its own here.
+    const size_t index = static_cast<uint32_t>(number & kIndexMask) - 1u;
+    if (index < slots_.size()) {
+      const Slot &slot = slots_[index];
+      if (slot.kind == &kind && (number >> kIndexBits) == slot.generation) {
+        *target = slot.target;
+        return HandleState::kLive;
+      }
+    }
+    return Classify(handle);
+  }
 
   size_t Live() const { return live_; }
 
  private:
+  static constexpr uint32_t kIndexBits = 24;
+  static constexpr uint32_t kIndexMask = (1u << kIndexBits) - 1;
+  static constexpr uint32_t kNoSlot = UINT32_MAX;
+
   struct Slot {
-    const HandleKind *kind = nullptr;
+    const HandleKind *kind = nullptr;  // null while the slot is free
     uint64_t target = 0;
+    uint32_t nextFree = kNoSlot;  // while free: the slot freed after this one
     uint8_t generation = 1;
-    bool live = false;
   };
 
   uint32_t AddRaw(const HandleKind &kind, uint64_t target);
+  // What a handle that Find() did not take as a live one of the kind asked for is.
+  HandleState Classify(const void *handle) const;
   // The slot a handle's number points at, whatever its generation; null for none.
   const Slot *SlotOf(const void *handle, uint8_t *generation) const;
 
   std::vector<Slot> slots_;
-  std::deque<uint32_t> free_;
+  // Freed slots as a queue through Slot::nextFree, oldest first.
+  uint32_t firstFree_ = kNoSlot;
+  uint32_t lastFree_ = kNoSlot;
   size_t live_ = 0;
 };
 

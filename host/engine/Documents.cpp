@@ -49,6 +49,7 @@ bool Documents::FindArt(AIArtHandle art, const std::string &operation, engine::D
 
 void Documents::Add(std::unique_ptr<engine::Document> document) {
   document->serial = nextSerial_++;
+  for (engine::Story &story : document->stories) story.ReleaseSpareRoom();
   HandleRegistry &handles = HostServices::The().handles;
   for (size_t index = 0; index < document->art.size(); ++index) {
     const uint64_t target = (uint64_t{document->serial} << 32) | index;

@@ -37,6 +37,11 @@ void Story::AddParagraph(std::string text, int32_t length, const ParaAttributes 
   if (runs_.empty()) runs_.push_back({0, {}});
 }
 
+void Story::ReleaseSpareRoom() {
+  runs_.shrink_to_fit();
+  paragraphs_.shrink_to_fit();
+}
+
 void Story::AppendRun(int32_t start, const CharAttributes &attributes) {
   // The run of an empty first paragraph covers nothing yet: the new run takes its place.
   if (!runs_.empty() && runs_.back().start == start) runs_.pop_back();

@@ -52,6 +52,10 @@ class Story {
                     const std::optional<CharAttributes> &separator = std::nullopt,
                     Alignment alignment = Alignment::kJustify);
 
+  // Gives back the room its arrays hold beyond their size, once it is read: a run array
+  // grown by doubling holds up to twice what it needs.
+  void ReleaseSpareRoom();
+
   int32_t Length() const { return length_; }
   const std::vector<Paragraph> &Paragraphs() const { return paragraphs_; }
   const std::vector<Run> &Runs() const { return runs_; }

@@ -5,6 +5,7 @@
 #include <string>
 #include <type_traits>
 
+#include "host/core/Failpoint.h"
 #include "host/core/FailurePlan.h"
 #include "host/core/Findings.h"
 #include "host/engine/Documents.h"
@@ -16,17 +17,12 @@ inline Documents &OpenDocuments() {
   return *gDocuments;
 }
 
-// Failpoint() without the host lookup: a run step makes seven engine calls, and the lookup
-// would be a good part of their cost.
-inline HostErr EngineFailpoint(const char *suite, const char *operation) {
-  FailurePlan &plan = OpenDocuments().Failures();
-  return plan.Take(suite, operation);
-}
-
 // Every operation that returns a code begins with its failure point; each file names its
-// suite kSuite.
-#define ZV_FAILPOINT(operation) \
-  if (HostErr failure = EngineFailpoint(kSuite, #operation)) return failure
+// suite kSuite. The operation's number is a constant, so the check is a counter's increment.
+#define ZV_FAILPOINT(operation)                                                                   \
+  if (HostErr failure = OpenDocuments().Failures().Take(ZV_FAILPOINT_NUMBER(kSuite, #operation))) \
+  return failure
+
 inline TextEngine &Engine() {
   return OpenDocuments().Engine();
 }

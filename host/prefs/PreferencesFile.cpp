@@ -89,60 +89,122 @@ std::string WithoutExceptionId(const std::string &message) {
   return end == std::string::npos ? message : message.substr(end + 2);
 }
 
-// Parses the file's text. A key given twice in one object is refused: the parser would keep
-// one of the two without a word.
-Json ParseFile(const std::string &text, const std::string &file) {
-  struct Level {
-    std::set<std::string> keys;
-    std::string place;  // "prefix" or "prefix.key", "" at the top
-  };
-  std::vector<Level> levels;
-  std::string lastKey;
-  // The place of the value being read: the last key of the innermost object.
-  auto valuePlace = [&] {
-    if (levels.empty()) return std::string();
-    const std::string &outer = levels.back().place;
-    return outer + (outer.empty() ? "" : ".") + lastKey;
-  };
-  auto check = [&](int, Json::parse_event_t event, Json &parsed) {
-    switch (event) {
-      case Json::parse_event_t::object_start:
-        levels.push_back({{}, valuePlace()});
-        break;
-      case Json::parse_event_t::object_end:
-        levels.pop_back();
-        break;
-      case Json::parse_event_t::key:
-        lastKey = parsed.get<std::string>();
-        if (!levels.back().keys.insert(lastKey).second) {
-          throw UsageError(file + ": " + valuePlace() + ": given twice");
-        }
-        break;
-      default:
-        break;
+// Builds the file's value from the parser's events, one step per event, so that reading is
+// linear in the file's size. A key given twice in one object is refused: the parser would
+// keep one of the two without a word.
+class FileBuilder : public nlohmann::json_sax<Json> {
+ public:
+  explicit FileBuilder(const std::string &file) : file_(file) {}
+
+  Json Take() { return std::move(root_); }
+
+  bool null() override { return Value(nullptr); }
+  bool boolean(bool value) override { return Value(value); }
+  bool number_integer(number_integer_t value) override { return Value(value); }
+  bool number_unsigned(number_unsigned_t value) override { return Value(value); }
+  bool number_float(number_float_t value, const string_t &) override { return Value(value); }
+  bool string(string_t &value) override { return Value(std::move(value)); }
+  bool binary(binary_t &value) override { return Value(Json::binary_t(std::move(value))); }
+
+  bool start_object(std::size_t) override {
+    const std::string place = ValuePlace();
+    frames_.push_back({Place(Json::object()), false, {}, place});
+    return true;
+  }
+  bool start_array(std::size_t) override {
+    frames_.push_back({Place(Json::array()), true, {}, {}});
+    return true;
+  }
+  bool end_object() override { return Close(); }
+  bool end_array() override { return Close(); }
+
+  bool key(string_t &key) override {
+    lastKey_ = key;
+    if (!frames_.back().keys.insert(key).second) {
+      throw UsageError(file_ + ": " + ValuePlace() + ": given twice");
     }
     return true;
-  };
-  try {
-    return Json::parse(text, check);
-  } catch (const Json::parse_error &parseError) {
-    throw UsageError(file + ": not valid JSON: " + WithoutExceptionId(parseError.what()));
-  } catch (const Json::exception &valueError) {
-    // A number too large for a double, where the parser stopped.
-    std::string place = valuePlace();
-    throw UsageError(file + ": " + (place.empty() ? "" : place + ": ") +
-                     WithoutExceptionId(valueError.what()));
   }
+
+  bool parse_error(std::size_t, const std::string &,
+                   const nlohmann::detail::exception &error) override {
+    if (dynamic_cast<const Json::parse_error *>(&error) != nullptr) {
+      throw UsageError(file_ + ": not valid JSON: " + WithoutExceptionId(error.what()));
+    }
+    // A number too large for a double, where the parser stopped.
+    std::string place = ValuePlace();
+    throw UsageError(file_ + ": " + (place.empty() ? "" : place + ": ") +
+                     WithoutExceptionId(error.what()));
+  }
+
+ private:
+  struct Frame {
+    Json *container = nullptr;
+    bool array = false;
+    std::set<std::string> keys;  // objects: the keys so far
+    std::string place;           // objects: "prefix" or "prefix.key", "" at the top
+  };
+
+  // The place of the value being read: the last key of the innermost object.
+  std::string ValuePlace() const {
+    for (auto frame = frames_.rbegin(); frame != frames_.rend(); ++frame) {
+      if (!frame->array) return frame->place + (frame->place.empty() ? "" : ".") + lastKey_;
+    }
+    return "";
+  }
+
+  // Places `value` where the parser stands and returns where it went. Members are appended
+  // as they come, without the search for an equal key that the object's own insertion makes
+  // (key() has refused a second one already).
+  Json *Place(Json &&value) {
+    if (frames_.empty()) {
+      root_ = std::move(value);
+      return &root_;
+    }
+    Json &container = *frames_.back().container;
+    if (frames_.back().array) {
+      container.push_back(std::move(value));
+      return &container.back();
+    }
+    auto &members = container.get_ref<Json::object_t &>();
+    members.emplace_back(lastKey_, std::move(value));
+    return &members.back().second;
+  }
+
+  bool Value(Json &&value) {
+    Place(std::move(value));
+    return true;
+  }
+
+  bool Close() {
+    frames_.pop_back();
+    return true;
+  }
+
+  const std::string &file_;
+  Json root_;
+  std::vector<Frame> frames_;
+  std::string lastKey_;
+};
+
+Json ParseFile(const std::string &text, const std::string &file) {
+  FileBuilder builder(file);
+  Json::sax_parse(text, &builder);
+  return builder.Take();
 }
 
 }  // namespace
 
+// The store's keys are unique and in order already, so members are appended without the
+// search for an equal key that each insertion into an ordered object would make.
 Json Preferences::ToJson() const {
   Json json = Json::object();
+  auto &prefixes = json.get_ref<Json::object_t &>();
   for (const auto &[prefix, keys] : store_) {
     Json values = Json::object();
-    for (const auto &[key, value] : keys) values[key] = JsonOf(value);
-    json[prefix] = std::move(values);
+    auto &members = values.get_ref<Json::object_t &>();
+    for (const auto &[key, value] : keys) members.emplace_back(key, JsonOf(value));
+    prefixes.emplace_back(prefix, std::move(values));
   }
   return json;
 }

@@ -49,13 +49,13 @@ void ElfFile::CheckProgramHeaders(uint64_t offset, uint16_t entrySize, uint16_t 
   }
 }
 
-bool ElfFile::Recognises(const Bytes &file) {
+bool ElfFile::Recognises(std::span<const uint8_t> file) {
   return file.size() >= 4 && file[0] == 0x7F && file[1] == 'E' && file[2] == 'L' && file[3] == 'F';
 }
 
-ElfFile::ElfFile(const Bytes &file, std::string context)
+ElfFile::ElfFile(std::span<const uint8_t> file, std::string context)
     : file_(file), context_(std::move(context)) {
-  ByteReader reader(file, context_);
+  ByteReader reader(file.data(), file.size(), context_);
   reader.Skip(4, "ELF identification");
   const uint8_t elfClass = reader.U8("ELF class");
   if (elfClass != kClass32 && elfClass != kClass64) reader.FailAt(4, "unknown ELF class");

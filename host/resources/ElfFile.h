@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -13,9 +14,9 @@ namespace zvhost {
 
 class ElfFile {
  public:
-  static bool Recognises(const Bytes &file);
+  static bool Recognises(std::span<const uint8_t> file);
   // Reads the section headers; throws FormatError. `file` must outlive this object.
-  ElfFile(const Bytes &file, std::string context);
+  ElfFile(std::span<const uint8_t> file, std::string context);
 
   // The contents of the section with that name, or nothing when there is none.
   std::optional<Bytes> Section(const std::string &name) const;
@@ -37,7 +38,7 @@ class ElfFile {
   const SectionHeader *Find(const std::string &name) const;
   Bytes Contents(const SectionHeader &section) const;
 
-  const Bytes &file_;
+  std::span<const uint8_t> file_;
   std::string context_;
   bool is64_ = false;
   std::vector<SectionHeader> sections_;

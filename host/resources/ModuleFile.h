@@ -6,14 +6,16 @@
 #include <string>
 #include <vector>
 
+#include "host/resources/MappedFile.h"
 #include "host/resources/ResourceSource.h"
 
 namespace zvhost {
 
 class ModuleFile {
  public:
-  // Reads the whole file; throws FormatError when it cannot be read or is neither ELF nor PE
-  // ("not a module: ...").
+  // Maps the file, so that only what is asked for is read: the headers, and the resources or
+  // the exports. Throws FormatError when it cannot be read or is neither ELF nor PE ("not a
+  // module: ...").
   explicit ModuleFile(const std::string &path);
 
   const std::string &Path() const { return path_; }
@@ -30,7 +32,7 @@ class ModuleFile {
   enum class Kind { kElf, kPe };
 
   std::string path_;
-  Bytes bytes_;
+  std::shared_ptr<const MappedFile> file_;
   Kind kind_;
 };
 

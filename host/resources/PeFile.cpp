@@ -15,12 +15,13 @@ constexpr int kLanguageLevel = 3;  // type, name, language
 
 }  // namespace
 
-bool PeFile::Recognises(const Bytes &file) {
+bool PeFile::Recognises(std::span<const uint8_t> file) {
   return file.size() >= 2 && file[0] == 'M' && file[1] == 'Z';
 }
 
-PeFile::PeFile(const Bytes &file, std::string context) : file_(file), context_(std::move(context)) {
-  ByteReader reader(file, context_);
+PeFile::PeFile(std::span<const uint8_t> file, std::string context)
+    : file_(file), context_(std::move(context)) {
+  ByteReader reader(file.data(), file.size(), context_);
   reader.Seek(0x3C, "DOS header");
   const uint32_t peOffset = reader.U32("PE header offset");
   reader.Seek(peOffset, "PE header offset");

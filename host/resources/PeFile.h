@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <set>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -14,9 +15,9 @@ namespace zvhost {
 
 class PeFile {
  public:
-  static bool Recognises(const Bytes &file);
+  static bool Recognises(std::span<const uint8_t> file);
   // Reads the headers and the section table; throws FormatError. `file` must outlive this.
-  PeFile(const Bytes &file, std::string context);
+  PeFile(std::span<const uint8_t> file, std::string context);
 
   bool HasResources() const { return resources_.size != 0; }
   // Every resource of the three-level directory (type, name, language), in directory order.
@@ -43,7 +44,7 @@ class PeFile {
                          std::vector<ResourceEntry> &out, std::set<uint32_t> &visited,
                          uint64_t &dataTotal) const;
 
-  const Bytes &file_;
+  std::span<const uint8_t> file_;
   std::string context_;
   bool is64_ = false;
   std::vector<Section> sections_;

@@ -130,4 +130,22 @@ TEST(FailurePlan, CountsCallsFromStartUpWhetherOrNotAFailureIsPlanned) {
   EXPECT_EQ(plan.Take(kSuite, "CountArtSet"), 0);
 }
 
+TEST(FailurePlan, AnOperationHasOneNumberInEveryPlanAndEachPlanCountsItsOwnCalls) {
+  const uint32_t number = FailurePlan::OperationNumber(kSuite, kOperation);
+  EXPECT_EQ(FailurePlan::OperationNumber(std::string(kSuite), std::string(kOperation)), number);
+  EXPECT_NE(FailurePlan::OperationNumber(kSuite, "CountArtSet"), number);
+
+  FailurePlan first;
+  FailurePlan second;
+  first.Add(FailurePlan::Parse("AI Art Set Suite/IndexArtSet:-108@2"));
+  // Calls by number and by name are calls of the one operation.
+  EXPECT_EQ(first.Take(number), 0);
+  EXPECT_EQ(first.Take(kSuite, kOperation), -108);
+  EXPECT_EQ(first.Take(number), 0);
+  EXPECT_EQ(second.Take(number), 0);
+  EXPECT_EQ(first.Calls("AI Art Set Suite/IndexArtSet"), 3u);
+  EXPECT_EQ(second.Calls("AI Art Set Suite/IndexArtSet"), 1u);
+  EXPECT_EQ(second.Calls("AI Art Set Suite/NoSuchOperation"), 0u);
+}
+
 }  // namespace

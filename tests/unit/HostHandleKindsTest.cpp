@@ -184,4 +184,36 @@ TEST(HostHandleRegistry, AReusedNumberNeverRevivesAHandleThatOutlivedItsObject) 
   }
 }
 
+TEST(HostHandleRegistry, FreedNumbersComeBackOldestFirstAndWiderNumbersAreNoHandles) {
+  const zvhost::HandleKind kind{"kind"};
+  zvhost::HandleRegistry registry;
+  using Ref = struct Opaque *;
+  auto index = [](Ref ref) { return reinterpret_cast<uintptr_t>(ref) & 0xFFFFFF; };
+  uint64_t target = 0;
+
+  Ref a = registry.Add<Ref>(kind, 1);
+  Ref b = registry.Add<Ref>(kind, 2);
+  Ref c = registry.Add<Ref>(kind, 3);
+  registry.Remove(b);
+  registry.Remove(a);
+  Ref first = registry.Add<Ref>(kind, 4);
+  Ref second = registry.Add<Ref>(kind, 5);
+  Ref fresh = registry.Add<Ref>(kind, 6);
+  EXPECT_EQ(index(first), index(b));
+  EXPECT_EQ(index(second), index(a));
+  EXPECT_NE(index(fresh), index(a));
+  EXPECT_NE(index(fresh), index(b));
+  EXPECT_NE(index(fresh), index(c));
+  EXPECT_EQ(registry.Find(b, kind, &target), zvhost::HandleState::kGone);
+  ASSERT_EQ(registry.Find(first, kind, &target), zvhost::HandleState::kLive);
+  EXPECT_EQ(target, 4u);
+
+  if constexpr (sizeof(uintptr_t) > 4) {
+    // A live handle's number with high bits set, as a stray 64-bit address could be.
+    const uintptr_t wide = reinterpret_cast<uintptr_t>(c) | (uintptr_t{1} << 40);
+    EXPECT_EQ(registry.Find(reinterpret_cast<Ref>(wide), kind, &target),
+              zvhost::HandleState::kUnknown);
+  }
+}
+
 }  // namespace

@@ -1,0 +1,9 @@
+#include "Measured.h"
+
+namespace zvbench {
+
+void Measured(const std::function<void()> &work) {
+  work();
+}
+
+}  // namespace zvbench
