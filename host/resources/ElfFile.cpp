@@ -20,7 +20,7 @@ constexpr uint8_t kVisibilityDefault = 0, kVisibilityProtected = 3;
 // a loaded segment that does, stops loading, so it is named here rather than left to it.
 void ElfFile::CheckProgramHeaders(uint64_t offset, uint16_t entrySize, uint16_t count) const {
   if (count == 0) return;
-  ByteReader reader(file_, context_ + ": program headers");
+  ByteReader reader(file_.data(), file_.size(), context_ + ": program headers");
   const size_t minimumEntry = is64_ ? 56 : 32;
   if (entrySize < minimumEntry) {
     reader.Fail("program header size " + std::to_string(entrySize) + " is too small");
