@@ -1,5 +1,9 @@
 #include <editline/readline.h>
 
+#include <poll.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
@@ -60,12 +64,30 @@ char **Complete(const char *text, int start, int) {
   return rl_completion_matches(text, NextCompletion);
 }
 
+// Reads the next key, but gives up as soon as a signal has been noted: a signal that lands
+// while the line editor is redrawing, not waiting in read(), would otherwise be seen only at
+// the next key. EOF makes readline return, and Read() then takes the signal.
+int ReadKey(FILE *in) {
+  while (!StopRequested()) {
+    pollfd ready = {fileno(in), POLLIN, 0};
+    const int got = poll(&ready, 1, 50);
+    if (got < 0 && errno != EINTR) return EOF;
+    if (got <= 0) continue;
+    unsigned char key = 0;
+    const ssize_t read_ = read(fileno(in), &key, 1);
+    if (read_ == 1) return key;
+    if (read_ == 0 || errno != EINTR) return EOF;
+  }
+  return EOF;
+}
+
 }  // namespace
 
 Prompt::Prompt(const Host &host) {
   completingFor = &host;
   rl_readline_name = const_cast<char *>("zarvel-host");
   rl_catch_signals = 0;  // our handlers note Ctrl-C and kills; see Interrupts.h
+  rl_getc_function = ReadKey;
   rl_basic_word_break_characters = const_cast<char *>(" \t");
   rl_attempted_completion_function = Complete;
   rl_initialize();

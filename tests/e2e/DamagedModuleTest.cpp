@@ -86,9 +86,9 @@ TEST(DamagedModule, AProgramHeaderPastTheEndIsNamedByInspectAndByLoading) {
 TEST(DamagedModule, AnOperationThatCannotFailIsNotOfferedToFail) {
   zvtest::HostRun run = zvtest::RunHost("", {"--fail", "SP Basic Suite/IsEqual:-108"});
   EXPECT_EQ(run.status, 2);
-  zvtest::HostRun help = zvtest::RunHostRaw({"--help"});
+  zvtest::HostRun listed = zvtest::RunHostRaw({"--list-operations"});
   std::string text;
-  for (const auto &line : help.OfKind("text")) text += line["text"].get<std::string>() + "\n";
+  for (const auto &line : listed.OfKind("text")) text += line["text"].get<std::string>() + "\n";
   EXPECT_EQ(text.find("SP Basic Suite/IsEqual"), std::string::npos);
   EXPECT_NE(text.find("SP Basic Suite/FreeBlock"), std::string::npos);
 }

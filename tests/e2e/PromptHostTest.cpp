@@ -59,6 +59,8 @@ TEST_F(PromptHost, HistoryIsKeptAndCtrlDEndsTheSessionWithPreferencesWritten) {
     ASSERT_TRUE(terminal.Expect("zarvel> "));
     terminal.Type("dump refs\n");
     ASSERT_TRUE(terminal.Expect("refs: "));
+    // Keys typed before the next prompt could be dropped as the line editor takes the terminal.
+    ASSERT_TRUE(terminal.Expect("zarvel> "));
     terminal.Type("\x04");
     EXPECT_EQ(terminal.Wait(), 0) << terminal.Screen();
     EXPECT_NE(terminal.Screen().find("SP Interface Shutdown"), std::string::npos);
@@ -73,6 +75,7 @@ TEST_F(PromptHost, HistoryIsKeptAndCtrlDEndsTheSessionWithPreferencesWritten) {
   ASSERT_TRUE(again.Expect("zarvel> "));
   again.Type("\x1b[A\n");
   EXPECT_TRUE(again.Expect("refs: ")) << again.Screen();
+  ASSERT_TRUE(again.Expect("zarvel> "));
   again.Type("quit\n");
   EXPECT_EQ(again.Wait(), 0);
 }

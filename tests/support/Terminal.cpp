@@ -86,8 +86,18 @@ void Terminal::Signal(int signal) {
 
 int Terminal::Wait() {
   int status = 0;
-  // What the host shows while it ends is read, so that it never waits on a full terminal.
-  while (waitpid(child_, &status, WNOHANG) == 0) ReadSome(50);
+  // What the host shows while it ends is read, so that it never waits on a full terminal. A
+  // host that does not end is killed, so that the test fails instead of hanging.
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  while (waitpid(child_, &status, WNOHANG) == 0) {
+    if (std::chrono::steady_clock::now() > deadline) {
+      kill(child_, SIGKILL);
+      waitpid(child_, &status, 0);
+      screen_ += "\n[the host did not end within 30 s and was killed]";
+      break;
+    }
+    ReadSome(50);
+  }
   while (ReadSome(50)) {
   }
   child_ = -1;

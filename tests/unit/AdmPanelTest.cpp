@@ -18,6 +18,12 @@ class AdmPanelTest : public AdmHostTest {
     harness_.Take();
     harness_.TakeTraces();
   }
+  // A user acts on the panel once its Window menu item has shown it.
+  void ShowPanel() {
+    harness_.Run("menu \"Window Utilities/Zarvel/Zarvel\"");
+    harness_.Take();
+    harness_.TakeTraces();
+  }
   // The control with that item id in `dump panel`.
   Json Control(int id) {
     const Json panel = harness_.Dump("panel");
@@ -33,21 +39,22 @@ class AdmPanelTest : public AdmHostTest {
 TEST_F(AdmPanelTest, ThePanelStartsHiddenWithItsStartingEntriesAndEveryControlDisabled) {
   EXPECT_EQ(harness_.Dump("panel"), Json::parse(R"({"kind":"panel","exists":true,"visible":false,
     "items":[
-      {"id":5,"enabled":false,"entry":0,"text":"Adobe Single Line"},
-      {"id":6,"enabled":false,"entry":1,"text":"Default"},
-      {"id":7,"enabled":false,"entry":0,"text":"Left to right"},
-      {"id":8,"enabled":false,"entry":0,"text":"Standard"},
-      {"id":9,"enabled":false,"entry":1,"text":"Default"},
-      {"id":10,"enabled":false,"entry":1,"text":"None"},
-      {"id":11,"enabled":false,"value":0},
-      {"id":12,"enabled":false,"value":0},
-      {"id":13,"enabled":false,"entry":0,"text":"Left to right"},
-      {"id":14,"enabled":false,"checked":true}]})"));
+      {"id":5,"label":"Composer","enabled":false,"entry":0,"text":"Adobe Single Line"},
+      {"id":6,"label":"Character Direction","enabled":false,"entry":1,"text":"Default"},
+      {"id":7,"label":"Paragraph Direction","enabled":false,"entry":0,"text":"Left to right"},
+      {"id":8,"label":"Justification","enabled":false,"entry":0,"text":"Standard"},
+      {"id":9,"label":"Digits","enabled":false,"entry":1,"text":"Default"},
+      {"id":10,"label":"Diacritics Position","enabled":false,"entry":1,"text":"None"},
+      {"id":11,"label":"X","enabled":false,"value":0},
+      {"id":12,"label":"Y","enabled":false,"value":0},
+      {"id":13,"label":"Story Direction","enabled":false,"entry":0,"text":"Left to right"},
+      {"id":14,"label":"Kashidas","enabled":false,"checked":true}]})"));
   harness_.Run("menu \"Window Utilities/Zarvel/Zarvel\"");
   EXPECT_TRUE(harness_.Dump("panel")["visible"].get<bool>());
 }
 
 TEST_F(AdmPanelTest, AnActionThatARealPanelWouldNotTakeIsRefusedAndSendsNothing) {
+  ShowPanel();
   harness_.Run("panel choose Composer 1");
   EXPECT_EQ(
       Take("refused"),
@@ -88,6 +95,7 @@ TEST_F(AdmPanelTest, AnActionThatARealPanelWouldNotTakeIsRefusedAndSendsNothing)
 }
 
 TEST_F(AdmPanelTest, AnEntryIsFoundByItsTextBeforeItsIndexAndChosenBeforeTheNotification) {
+  ShowPanel();
   harness_.Run("new");
   struct Case {
     const char *line;
@@ -124,6 +132,7 @@ TEST_F(AdmPanelTest, AnEntryIsFoundByItsTextBeforeItsIndexAndChosenBeforeTheNoti
 }
 
 TEST_F(AdmPanelTest, ThePanelMenuIsTrackedThenNotifiedAndOpensTheAboutBoxModally) {
+  ShowPanel();
   harness_.Run("panel menu \"About Zarvel Panel...\"");
   EXPECT_EQ(PanelTraces(),
             (std::vector<std::string>{"ZarvelNonModalDialog::dialogPopupMenuTrackProc : Start",
@@ -131,7 +140,7 @@ TEST_F(AdmPanelTest, ThePanelMenuIsTrackedThenNotifiedAndOpensTheAboutBoxModally
                                       "ZarvelNonModalDialog::GetPopupSelection : Start",
                                       "ZarvelNonModalDialog::GetPopupSelection : End",
                                       "ZarvelNonModalDialog::dialogPopupMenuProc : End"}));
-  const std::vector<Json> events = harness_.Take();
+  const std::vector<Json> events = Take("modal");
   ASSERT_EQ(events.size(), 1u) << Json(events).dump();
   EXPECT_EQ(events[0], Json::parse(R"({"kind":"modal","name":"About Zarvel","resource":16040,
       "title":"About Zarvel","items":[{"id":1,"text":"OK"},{"id":90,"picture":1686}]})"));
@@ -145,6 +154,7 @@ TEST_F(AdmPanelTest, ThePanelMenuIsTrackedThenNotifiedAndOpensTheAboutBoxModally
 }
 
 TEST_F(AdmPanelTest, WhileTheModuleIsUnloadedNothingOfItIsCalled) {
+  ShowPanel();
   harness_.Run({"new", "unload"});
   harness_.Take();
   harness_.TakeTraces();

@@ -33,6 +33,10 @@ class PanelHandlersTest : public PanelHostTest {
     PanelHostTest::SetUp();
     Open(kPreset);
     Select("art 0");
+    // A user acts on the panel once its Window menu item has shown it.
+    harness_.Run("menu \"Window Utilities/Zarvel/Zarvel\"");
+    harness_.Take();
+    harness_.TakeTraces();
   }
   // Traces of the panel class's own members, in order.
   Texts PanelTraces() {
@@ -203,8 +207,8 @@ Value Stored(zvhost::Preferences &prefs, const char *key) {
 }
 
 TEST_F(PanelHandlersTest, DestroyingTheDialogStoresThePanelsPlacement) {
-  harness_.Run({"panel dock Tools 3", "panel place 10 20 300 400",
-                "menu \"Window Utilities/Zarvel/Zarvel\""});
+  // The panel stands shown (see SetUp).
+  harness_.Run({"panel dock Tools 3", "panel place 10 20 300 400"});
   harness_.host().dialogs->DestroyAll();
   zvhost::Preferences &prefs = *harness_.host().prefs;
   EXPECT_EQ(Stored<int32_t>(prefs, "kADM_DPDockCodeStr"), 3);

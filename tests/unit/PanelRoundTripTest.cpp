@@ -107,6 +107,13 @@ const std::vector<ControlMeanings> &ListMeanings() {
 
 class PanelRoundTripTest : public PanelHostTest {
  protected:
+  void SetUp() override {
+    PanelHostTest::SetUp();
+    // A user acts on the panel once its Window menu item has shown it.
+    harness_.Run("menu \"Window Utilities/Zarvel/Zarvel\"");
+    harness_.Take();
+    harness_.TakeTraces();
+  }
   // The panel's control as the host's dialog manager holds it.
   static AdmItem &Control(const char *label) {
     const zvhost::Dialog *panel = zvhost::DialogManager::The().Panel();
