@@ -20,12 +20,12 @@ ATEErr ZV_API Initialize(CharFeaturesRef *features) {
 }
 
 // In the suite's order.
-#define CHAR_FEATURES(X)                                                  \
-  X(DirOverride, kDirOverride, DirOverride)                               \
-  X(DigitSet, kDigitSet, DigitSet)                                        \
-  X(DiacVPos, kDiacVPos, DiacVPos)                                        \
-  X(DiacXOffset, kDiacXOffset, float) X(DiacYOffset, kDiacYOffset, float) \
-      X(Kashidas, kKashidas, Kashidas)
+#define CHAR_FEATURES(X)                    \
+  X(DirOverride, kDirOverride, DirOverride) \
+  X(DigitSet, kDigitSet, DigitSet)          \
+  X(DiacVPos, kDiacVPos, DiacVPos)          \
+  X(DiacXOffset, kDiacXOffset, float)       \
+  X(DiacYOffset, kDiacYOffset, float) X(Kashidas, kKashidas, Kashidas)
 
 CHAR_FEATURES(ZV_FEATURE_GETTER)
 CHAR_FEATURES(ZV_FEATURE_SETTER)

@@ -105,12 +105,13 @@ ATEErr ZV_API SetLocalCharFeatures(TextRangeRef range, CharFeaturesRef features)
   return kATENoError;
 }
 
-#define TEXT_RANGE_OPERATIONS(X)                                                   \
-  X(GetStart)                                                                      \
-  X(GetEnd)                                                                        \
-  X(GetSize)                                                                       \
-  X(IsEqual) X(GetStory) X(GetCharInspector) X(GetParaFeatures) X(GetCharFeatures) \
-      X(SetLocalParaFeatures) X(SetLocalCharFeatures)
+#define TEXT_RANGE_OPERATIONS(X)                                                                \
+  X(GetStart)                                                                                   \
+  X(GetEnd)                                                                                     \
+  X(GetSize)                                                                                    \
+  X(IsEqual)                                                                                    \
+  X(GetStory) X(GetCharInspector) X(GetParaFeatures) X(GetCharFeatures) X(SetLocalParaFeatures) \
+      X(SetLocalCharFeatures)
 
 const ATETextRangeSuite kTable = {ZV_LEADING_ENTRIES(TextRangeRef)
                                       TEXT_RANGE_OPERATIONS(ZV_TABLE_ENTRY)};
