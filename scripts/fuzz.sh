@@ -13,6 +13,7 @@ Usage: scripts/fuzz.sh [SECONDS] [READER...]
 Runs every fuzz target (or the readers named) for SECONDS each (default 60).
 Readers: res-image dialog menu string-table property-list version png elf pe document
          preferences script-line
+ZARVEL_FUZZ_JOBS=N runs N targets side by side (default 1), each still for SECONDS.
 Exit status: 0 nothing found, 1 a target found a fault, 2 bad usage, 3 clang's libFuzzer
 is not installed.
 USAGE
@@ -57,20 +58,37 @@ printf '{"ZarvelNonModalDialog":{"Bounds":[10,20],"Docked":true,"Name":"x","Coun
 # A PE module, where the Windows build has made one.
 [[ ! -f "$root/build-win32/Zarvel.aip" ]] || cp "$root/build-win32/Zarvel.aip" "$corpus/pe/"
 
-status=0
-for reader in "${readers[@]}"; do
-  findings=$build/findings/$reader
+# Runs one target for its time; prints its figures, or the finding. Status 1 on a finding.
+fuzz_one() {
+  local reader=$1 findings=$build/findings/$1 log=$build/work/$1/fuzz.log
   mkdir -p "$findings" "$build/work/$reader/corpus" "$corpus/$reader"
-  log=$build/work/$reader/fuzz.log
-  echo "fuzz-$reader: $seconds s"
   if (cd "$build/work/$reader" &&
       "$build/fuzz-$reader" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
         -print_final_stats=1 -artifact_prefix="$findings/" "$build/work/$reader/corpus" \
         "$corpus/$reader" >"$log" 2>&1); then
+    echo "fuzz-$reader: $seconds s"
     grep -E "stat::number_of_executed_units|stat::peak_rss_mb" "$log" | sed 's/^/  /'
   else
+    echo "fuzz-$reader: $seconds s"
     echo "  FOUND a fault: $(ls "$findings" | head -3 | tr '\n' ' ')(log: $log)"
-    status=1
+    return 1
   fi
+}
+
+jobs=${ZARVEL_FUZZ_JOBS:-1}
+[[ "$jobs" =~ ^[1-9][0-9]*$ ]] || { echo "fuzz: ZARVEL_FUZZ_JOBS must be 1 or more, not '$jobs'" >&2; exit 2; }
+status=0
+running=0
+for reader in "${readers[@]}"; do
+  if ((running == jobs)); then
+    wait -n || status=1
+    ((running--))
+  fi
+  fuzz_one "$reader" &
+  ((++running))
+done
+while ((running > 0)); do
+  wait -n || status=1
+  ((running--))
 done
 exit $status
