@@ -4,6 +4,7 @@
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -50,8 +51,22 @@ Terminal::~Terminal() {
   if (controller_ >= 0) close(controller_);
 }
 
+// Waits until the line editor has the terminal (canonical mode off), as a person sees the
+// prompt before typing: a key typed while the host still runs its last command is taken by
+// the terminal's own line discipline, and a Ctrl-D there is lost when the editor takes over.
+// On Linux the controller side reads the terminal's settings.
+void Terminal::AwaitLineEditor() {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  termios settings = {};
+  while (std::chrono::steady_clock::now() < deadline) {
+    if (tcgetattr(controller_, &settings) == 0 && (settings.c_lflag & ICANON) == 0) return;
+    ReadSome(10);
+  }
+}
+
 void Terminal::Type(const std::string &keys) {
   for (char key : keys) {
+    AwaitLineEditor();
     // One key at a time, as a person types: the line editor reads each as it comes.
     if (write(controller_, &key, 1) != 1) return;
     ReadSome(5);

@@ -29,6 +29,7 @@ class Terminal {
 
  private:
   bool ReadSome(int milliseconds);
+  void AwaitLineEditor();
 
   int controller_ = -1;
   int child_ = -1;
