@@ -120,6 +120,12 @@ void FailurePlan::Add(FailureRule rule) {
   const uint32_t operation = OperationNumber(std::string_view(rule.operation).substr(0, slash),
                                              std::string_view(rule.operation).substr(slash + 1));
   rules_.push_back({std::move(rule), operation});
+  armed_ = true;
+}
+
+void FailurePlan::CountUpTo(uint32_t operation) {
+  calls_.resize(operation + 1);
+  countedOperations_ = calls_.size();
 }
 
 HostErr FailurePlan::Take(const char *suite, const char *operation) {
@@ -143,11 +149,11 @@ HostErr FailurePlan::Planned(uint32_t operation, uint64_t call) {
     const HostErr code = rule.code;
     switch (rule.when) {
       case FailureRule::When::kNext:
-        if (it->rule.remaining > 0 && --it->rule.remaining == 0) rules_.erase(it);
+        if (it->rule.remaining > 0 && --it->rule.remaining == 0) Drop(it);
         return code;
       case FailureRule::When::kExactly:
         if (call != rule.call) continue;
-        rules_.erase(it);
+        Drop(it);
         return code;
       case FailureRule::When::kFromCallOn:
         if (call < rule.call) continue;

@@ -47,10 +47,11 @@ class FailurePlan {
   // Counts this call of the operation numbered `operation` and returns the code it is to
   // fail with, or 0.
   HostErr Take(uint32_t operation) {
-    if (operation >= calls_.size()) [[unlikely]]
-      calls_.resize(operation + 1);
+    if (operation >= countedOperations_) [[unlikely]]
+      CountUpTo(operation);
     const uint64_t call = ++calls_[operation];
-    if (rules_.empty()) return 0;
+    if (!armed_) [[likely]]
+      return 0;
     return Planned(operation, call);
   }
   // The same by name. Both names must live as long as the plan (the callers pass literals):
@@ -70,9 +71,17 @@ class FailurePlan {
     }
   };
   HostErr Planned(uint32_t operation, uint64_t call);
+  void CountUpTo(uint32_t operation);
+  // Removes a rule that has done its work.
+  void Drop(std::vector<Rule>::iterator rule) {
+    rules_.erase(rule);
+    armed_ = !rules_.empty();
+  }
 
   std::vector<Rule> rules_;
-  std::vector<uint64_t> calls_;  // by operation number
+  bool armed_ = false;            // !rules_.empty(), read by every call
+  std::vector<uint64_t> calls_;   // by operation number
+  size_t countedOperations_ = 0;  // calls_.size(), read by every call
   std::unordered_map<std::pair<const char *, const char *>, uint32_t, PlaceHash> places_;
 };
 

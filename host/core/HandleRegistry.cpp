@@ -2,25 +2,11 @@
 
 namespace zvhost {
 
-uint32_t HandleRegistry::AddRaw(const HandleKind &kind, uint64_t target) {
-  uint32_t index;
-  if (firstFree_ != kNoSlot) {
-    index = firstFree_;
-    firstFree_ = slots_[index].nextFree;
-    if (firstFree_ == kNoSlot) lastFree_ = kNoSlot;
-  } else {
-    if (slots_.size() >= kIndexMask) return 0;
-    index = static_cast<uint32_t>(slots_.size());
-    slots_.emplace_back();
-  }
-  Slot &slot = slots_[index];
-  slot.kind = &kind;
-  slot.target = target;
-  slot.nextFree = kNoSlot;
-  ++live_;
-  // The generation is never 0, so no handle is below 1 << 24: a small number passed by
-  // mistake is never taken for one.
-  return (static_cast<uint32_t>(slot.generation) << kIndexBits) | (index + 1);
+uint32_t HandleRegistry::Grow() {
+  if (slots_.size() >= kIndexMask) return kNoSlot;
+  slots_.emplace_back();
+  slotCount_ = slots_.size();
+  return static_cast<uint32_t>(slotCount_ - 1);
 }
 
 const HandleRegistry::Slot *HandleRegistry::SlotOf(const void *handle, uint8_t *generation) const {
@@ -37,18 +23,7 @@ void HandleRegistry::Remove(const void *handle) {
   uint8_t generation = 0;
   const Slot *found = SlotOf(handle, &generation);
   if (found == nullptr || found->kind == nullptr || found->generation != generation) return;
-  const uint32_t index = static_cast<uint32_t>(found - slots_.data());
-  Slot &slot = slots_[index];
-  slot.kind = nullptr;
-  // Skips 0 when it wraps: 0 marks a number the host never handed out.
-  if (++slot.generation == 0) slot.generation = 1;
-  --live_;
-  if (lastFree_ == kNoSlot) {
-    firstFree_ = index;
-  } else {
-    slots_[lastFree_].nextFree = index;
-  }
-  lastFree_ = index;
+  RemoveLive(handle);
 }
 
 HandleState HandleRegistry::Classify(const void *handle) const {

@@ -33,27 +33,68 @@ class HandleRegistry {
   // that as out of memory).
   template <class Ref>
   Ref Add(const HandleKind &kind, uint64_t target) {
-    return reinterpret_cast<Ref>(static_cast<uintptr_t>(AddRaw(kind, target)));
+    uint32_t index = firstFree_;
+    if (index != kNoSlot) [[likely]] {
+      firstFree_ = slots_[index].nextFree;
+      if (firstFree_ == kNoSlot) lastFree_ = kNoSlot;
+    } else {
+      index = Grow();
+      if (index == kNoSlot) return nullptr;
+    }
+    Slot &slot = slots_[index];
+    slot.kind = &kind;
+    slot.target = target;
+    ++live_;
+    // The generation is never 0, so no handle is below 1 << 24: a small number passed by
+    // mistake is never taken for one.
+    const uint32_t number = (static_cast<uint32_t>(slot.generation) << kIndexBits) | (index + 1);
+    return reinterpret_cast<Ref>(static_cast<uintptr_t>(number));
   }
 
-  // The handle names nothing from now on. A handle that is not live is left alone.
-  void Remove(const void *handle);
-
-  // What `handle` is for a caller that wants one of `kind`; on kLive, `*target` is what it
-  // names.
-  HandleState Find(const void *handle, const HandleKind &kind, uint64_t *target) const {
+  // What a live handle of `kind` names; null for any other handle (Classify() tells what it
+  // is). The address stays good until the next Add().
+  const uint64_t *LiveTarget(const void *handle, const HandleKind &kind) const {
     const uintptr_t number = reinterpret_cast<uintptr_t>(handle);
     // Index 0 wraps to the largest index, and a number wider than 32 bits has a "generation"
     // above 255: neither passes, so neither needs a test of its own here.
     const size_t index = static_cast<uint32_t>(number & kIndexMask) - 1u;
-    if (index < slots_.size()) {
+    if (index < slotCount_) {
       const Slot &slot = slots_[index];
-      if (slot.kind == &kind && (number >> kIndexBits) == slot.generation) {
-        *target = slot.target;
-        return HandleState::kLive;
-      }
+      if (slot.kind == &kind && (number >> kIndexBits) == slot.generation) return &slot.target;
+    }
+    return nullptr;
+  }
+
+  // What `handle` is for a caller that wants one of `kind`; on kLive, `*target` is what it
+  // names.
+  HandleState Find(const void *handle, const HandleKind &kind, uint64_t *target) const {
+    if (const uint64_t *found = LiveTarget(handle, kind)) {
+      *target = *found;
+      return HandleState::kLive;
     }
     return Classify(handle);
+  }
+  // What a handle that LiveTarget() did not take as a live one of the kind asked for is.
+  HandleState Classify(const void *handle) const;
+
+  // The handle names nothing from now on. A handle that is not live is left alone.
+  void Remove(const void *handle);
+  // The same for a handle that LiveTarget() has just found live.
+  void RemoveLive(const void *handle) {
+    const uint32_t index =
+        (static_cast<uint32_t>(reinterpret_cast<uintptr_t>(handle)) & kIndexMask) - 1;
+    Slot &slot = slots_[index];
+    slot.kind = nullptr;
+    slot.nextFree = kNoSlot;
+    // Skips 0 when it wraps: 0 marks a number the host never handed out.
+    if (++slot.generation == 0) slot.generation = 1;
+    --live_;
+    if (lastFree_ == kNoSlot) {
+      firstFree_ = index;
+    } else {
+      slots_[lastFree_].nextFree = index;
+    }
+    lastFree_ = index;
   }
 
   size_t Live() const { return live_; }
@@ -70,13 +111,13 @@ class HandleRegistry {
     uint8_t generation = 1;
   };
 
-  uint32_t AddRaw(const HandleKind &kind, uint64_t target);
-  // What a handle that Find() did not take as a live one of the kind asked for is.
-  HandleState Classify(const void *handle) const;
+  // A new slot at the end; kNoSlot when every index is taken.
+  uint32_t Grow();
   // The slot a handle's number points at, whatever its generation; null for none.
   const Slot *SlotOf(const void *handle, uint8_t *generation) const;
 
   std::vector<Slot> slots_;
+  size_t slotCount_ = 0;  // slots_.size(), read by every look-up
   // Freed slots as a queue through Slot::nextFree, oldest first.
   uint32_t firstFree_ = kNoSlot;
   uint32_t lastFree_ = kNoSlot;

@@ -14,6 +14,12 @@
 
 namespace zvhost {
 
+// Reports a handle in `state` given to SUITE/OPERATION where a live one of `kind` was
+// expected: as the kind's misuse for a live handle of another kind, as `deadReason` else.
+// Out of line, so that the look-ups that succeed stay short.
+void ReportHandleMisuse(HandleState state, const HandleKind &kind, const std::string &suite,
+                        const char *operation, const char *deadReason);
+
 template <class T>
 class HandleTable final : public LiveCounter {
  public:
@@ -29,17 +35,16 @@ class HandleTable final : public LiveCounter {
   // answer that as out of memory).
   template <class Ref>
   Ref Make(T value) {
-    uint32_t index;
-    if (!free_.empty()) {
-      index = free_.back();
-      free_.pop_back();
+    uint32_t index = freeSlot_;
+    if (index != kNoSlot) {
+      freeSlot_ = slots_[index].nextFree;
     } else {
       index = static_cast<uint32_t>(slots_.size());
       slots_.emplace_back();
     }
     Ref ref = registry_.Add<Ref>(handleKind_, index);
-    if (ref == nullptr) {
-      free_.push_back(index);
+    if (ref == nullptr) [[unlikely]] {
+      Free(index);
       return nullptr;
     }
     Slot &slot = slots_[index];
@@ -76,35 +81,39 @@ class HandleTable final : public LiveCounter {
     --liveRefs_;
     if (--slot->refs > 0) return;
     slot->value = T{};
-    registry_.Remove(ref);
-    free_.push_back(static_cast<uint32_t>(slot - slots_.data()));
+    Free(static_cast<uint32_t>(slot - slots_.data()));
+    registry_.RemoveLive(ref);
   }
 
   size_t Live() const override { return liveRefs_; }
 
  private:
+  static constexpr uint32_t kNoSlot = UINT32_MAX;
+
   struct Slot {
     T value{};
     uint32_t refs = 0;
+    uint32_t nextFree = kNoSlot;  // while free: the slot to reuse after this one
   };
 
   // The slot of a live handle of this kind. Otherwise null, and the misuse is reported:
   // as `deadReason` for a handle that is released or was never one.
   Slot *Find(const void *ref, const char *operation, const char *deadReason) {
-    uint64_t index = 0;
-    const HandleState state = registry_.Find(ref, handleKind_, &index);
-    if (state == HandleState::kLive) return &slots_[static_cast<size_t>(index)];
-    HostServices::The().findings.Report(
-        suite_ + "/" + operation,
-        state == HandleState::kOtherKind ? HandleMisuse(state, handleKind_) : deadReason);
+    if (const uint64_t *index = registry_.LiveTarget(ref, handleKind_)) [[likely]]
+      return &slots_[static_cast<size_t>(*index)];
+    ReportHandleMisuse(registry_.Classify(ref), handleKind_, suite_, operation, deadReason);
     return nullptr;
+  }
+  void Free(uint32_t index) {
+    slots_[index].nextFree = freeSlot_;
+    freeSlot_ = index;
   }
 
   HandleKind handleKind_;
   std::string suite_;
   HandleRegistry &registry_;
   std::vector<Slot> slots_;
-  std::vector<uint32_t> free_;  // slots to reuse; the registry keeps stale handles apart
+  uint32_t freeSlot_ = kNoSlot;  // the last slot freed; the registry keeps stale handles apart
   size_t liveRefs_ = 0;
 };
 

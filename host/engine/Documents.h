@@ -59,7 +59,7 @@ class Documents {
   // A span of [start, end) of a story of an open document, its run hint and story found.
   engine::TextSpan SpanOf(uint32_t document, uint32_t storyIndex, engine::Story &story,
                           int32_t start, int32_t end) const {
-    return {document, storyIndex, start, end, story.RunAt(start), &story, closeEpoch_};
+    return {document, storyIndex, start, end, story.RunAt(start), closeEpoch_, &story};
   }
 
   AIArtHandle ArtHandle(const engine::Document &document, size_t index) const;

@@ -21,8 +21,8 @@ struct TextSpan {
   uint32_t runHint = 0;
   // The story found for the span, good while no document has closed since (Documents'
   // close epoch); spares every call on the span the search for its document.
-  Story *cachedStory = nullptr;
   uint32_t cachedEpoch = 0;
+  Story *cachedStory = nullptr;
 
   bool SameText(const TextSpan &other) const {
     return document == other.document && story == other.story && start == other.start &&

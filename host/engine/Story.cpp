@@ -62,8 +62,8 @@ uint32_t Story::ParagraphAt(int32_t position) const {
   return after == paragraphs_.begin() ? 0 : static_cast<uint32_t>(after - paragraphs_.begin() - 1);
 }
 
-void Story::ReadCharFeatures(int32_t start, int32_t end, uint32_t hint, CharFeatureSet &features,
-                             bool &first) const {
+void Story::ReadCharFeaturesOfRuns(int32_t start, int32_t end, uint32_t hint,
+                                   CharFeatureSet &features, bool &first) const {
   if (start >= end) return;
   for (uint32_t run = RunAt(start, hint); run < runs_.size() && runs_[run].start < end; ++run) {
     features.Accumulate(runs_[run].attributes, first);

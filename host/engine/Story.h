@@ -76,7 +76,16 @@ class Story {
   // Takes the character attributes of [start, end) into `features`; `first` tells whether
   // nothing was read before, and is cleared once something was. An empty span reads nothing.
   void ReadCharFeatures(int32_t start, int32_t end, uint32_t hint, CharFeatureSet &features,
-                        bool &first) const;
+                        bool &first) const {
+    // A run's own range, what a run walk hands out, is read without a search or a loop.
+    if (first && start < end && hint < runs_.size() && runs_[hint].start <= start &&
+        end <= RunEnd(hint)) {
+      features.Accumulate(runs_[hint].attributes, true);
+      first = false;
+      return;
+    }
+    ReadCharFeaturesOfRuns(start, end, hint, features, first);
+  }
   void ApplyCharFeatures(int32_t start, int32_t end, const CharFeatureSet &features);
   // Calls sink(from, to, attributes) for every run of [start, end), clipped to it, in order.
   template <class Sink>
@@ -106,6 +115,8 @@ class Story {
 
  private:
   uint32_t SearchRun(int32_t position) const;
+  void ReadCharFeaturesOfRuns(int32_t start, int32_t end, uint32_t hint, CharFeatureSet &features,
+                              bool &first) const;
   void AppendRun(int32_t start, const CharAttributes &attributes);
   uint32_t SplitAt(int32_t position);
   void MergeEqualNeighbours(size_t from, size_t to);

@@ -68,7 +68,10 @@ ATEErr ZV_API Item(TextRunsIteratorRef runs, TextRangeRef *run) {
   uint32_t index = found.story->RunAt(walk.cursor, walk.runHint);
   walk.runHint = index;
   int32_t end = std::min(found.story->RunEnd(index), span.end);
-  return HandOut(Engine().ranges, TextSpan{span.document, span.story, walk.cursor, end, index},
+  // The run's range starts out knowing its story, as the walk's range does.
+  return HandOut(Engine().ranges,
+                 TextSpan{span.document, span.story, walk.cursor, end, index, span.cachedEpoch,
+                          span.cachedStory},
                  run);
 }
 
