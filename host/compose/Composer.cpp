@@ -127,7 +127,7 @@ std::vector<FrameBox> FrameBoxes(const engine::Document &document) {
     const engine::Art &art = document.art[index];
     if (art.kind != engine::ArtKind::kText) continue;
     if (art.bounds) {
-      boxes[index] = {art.bounds->left, art.bounds->top, art.bounds->width, art.bounds->height};
+      boxes[index] = *art.bounds;
     } else {
       boxes[index] = {
           kDefaultFrameMargin,

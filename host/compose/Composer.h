@@ -17,13 +17,8 @@
 
 namespace zvhost::compose {
 
-// A text frame's box, points, y downwards.
-struct FrameBox {
-  float left = 0;
-  float top = 0;
-  float width = 0;
-  float height = 0;
-};
+// A text frame's box, points, y downwards: the bounds a document file gives a frame.
+using FrameBox = engine::FrameBounds;
 
 struct ComposeCounts {
   uint32_t composed = 0;  // paragraphs composed by the last Compose call
