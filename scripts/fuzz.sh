@@ -14,6 +14,8 @@ Runs every fuzz target (or the readers named) for SECONDS each (default 60).
 Readers: res-image dialog menu string-table property-list version png elf pe document
          preferences script-line
 ZARVEL_FUZZ_JOBS=N runs N targets side by side (default 1), each still for SECONDS.
+ZARVEL_FUZZ_TIMEOUT=S counts an input that runs longer than S seconds as a hang (default 10;
+raise it where the targets share a loaded machine, whose waits are not the reader's).
 Exit status: 0 nothing found, 1 a target found a fault, 2 bad usage, 3 clang's libFuzzer
 is not installed.
 USAGE
@@ -63,7 +65,7 @@ fuzz_one() {
   local reader=$1 findings=$build/findings/$1 log=$build/work/$1/fuzz.log
   mkdir -p "$findings" "$build/work/$reader/corpus" "$corpus/$reader"
   if (cd "$build/work/$reader" &&
-      "$build/fuzz-$reader" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+      "$build/fuzz-$reader" -max_total_time="$seconds" -timeout="$timeout" -rss_limit_mb=2048 \
         -print_final_stats=1 -artifact_prefix="$findings/" "$build/work/$reader/corpus" \
         "$corpus/$reader" >"$log" 2>&1); then
     echo "fuzz-$reader: $seconds s"
@@ -76,6 +78,8 @@ fuzz_one() {
 }
 
 jobs=${ZARVEL_FUZZ_JOBS:-1}
+timeout=${ZARVEL_FUZZ_TIMEOUT:-10}
+[[ "$timeout" =~ ^[1-9][0-9]*$ ]] || { echo "fuzz: ZARVEL_FUZZ_TIMEOUT must be 1 or more, not '$timeout'" >&2; exit 2; }
 [[ "$jobs" =~ ^[1-9][0-9]*$ ]] || { echo "fuzz: ZARVEL_FUZZ_JOBS must be 1 or more, not '$jobs'" >&2; exit 2; }
 status=0
 running=0

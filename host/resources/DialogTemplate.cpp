@@ -8,7 +8,6 @@ namespace zvhost {
 namespace {
 
 constexpr uint32_t kSetFont = 0x40;  // DS_SETFONT; DS_SHELLFONT includes it
-constexpr uint16_t kExtendedSignature = 0xFFFF;
 
 constexpr std::array<const char *, 6> kClassAtomNames = {"Button",  "Edit",      "Static",
                                                          "ListBox", "ScrollBar", "ComboBox"};
