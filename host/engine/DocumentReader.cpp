@@ -197,22 +197,22 @@ Art ReadArt(const json &value, size_t storyCount, const Place &place) {
 
 // The fields each object may have, fixed ones first, then the attributes by their names.
 template <size_t M, size_t N>
-constexpr std::array<const char *, M + N> FieldNames(const char *const (&fixed)[M],
-                                                     const AttributeInfo (&attributes)[N]) {
-  std::array<const char *, M + N> names{};
+constexpr std::array<std::string_view, M + N> FieldNames(const std::string_view (&fixed)[M],
+                                                         const AttributeInfo (&attributes)[N]) {
+  std::array<std::string_view, M + N> names{};
   for (size_t i = 0; i < M; ++i) names[i] = fixed[i];
   for (size_t i = 0; i < N; ++i) names[M + i] = attributes[i].name;
   return names;
 }
 
-constexpr const char *kDocumentFields[] = {"format", "stories", "art"};
+constexpr std::string_view kDocumentFields[] = {"format", "stories", "art"};
 constexpr int kFormatField = 0, kStoriesField = 1, kArtField = 2;
-constexpr const char *kStoryFields[] = {"paragraphs", "font", "size"};
+constexpr std::string_view kStoryFields[] = {"paragraphs", "font", "size"};
 constexpr int kParagraphsField = 0, kFontField = 1, kSizeField = 2;
-constexpr const char *kParagraphFixedFields[] = {"text", "runs", "separator", "alignment"};
+constexpr std::string_view kParagraphFixedFields[] = {"text", "runs", "separator", "alignment"};
 constexpr int kTextField = 0, kRunsField = 1, kSeparatorField = 2, kAlignmentField = 3;
 constexpr auto kParagraphFields = FieldNames(kParagraphFixedFields, kParaAttributes);
-constexpr const char *kRunFixedFields[] = {"length"};
+constexpr std::string_view kRunFixedFields[] = {"length"};
 constexpr int kLengthField = 0;
 constexpr auto kRunFields = FieldNames(kRunFixedFields, kCharAttributes);
 
@@ -221,8 +221,9 @@ bool Has(uint64_t seen, int field) {
 }
 
 // Refuses an object that lacks `fields[field]`.
-void Require(uint64_t seen, std::span<const char *const> fields, int field, const Place &place) {
-  if (!Has(seen, field)) Refuse(place, std::string("missing field \"") + fields[field] + "\"");
+void Require(uint64_t seen, std::span<const std::string_view> fields, int field,
+             const Place &place) {
+  if (!Has(seen, field)) Refuse(place, "missing field \"" + std::string(fields[field]) + "\"");
 }
 
 // Builds the document from the parser's events. The containers read event by event are the
@@ -253,7 +254,7 @@ class DocumentEvents : public GuardedJsonReader {
     bool lastHasSeparator = false;
   };
 
-  std::span<const char *const> Fields(int kind) const override {
+  std::span<const std::string_view> Fields(int kind) const override {
     switch (kind) {
       case kDocument:
         return kDocumentFields;

@@ -50,7 +50,7 @@ bool GuardedJsonReader::key(string_t &key) {
   if (field >= 0) frame.seen |= uint64_t{1} << field;
   frame.field = field;
   frame.keyed = true;
-  frame.key = std::move(key);
+  frame.key = key;  // a copy into the room the frame's key already has
   if (field < 0 && frame.kind >= 0 && !fault_) {
     Guarded([&] { Refuse(At(depth_ - 1), "unknown field \"" + frame.key + "\""); });
   }
@@ -138,7 +138,7 @@ GuardedJsonReader::Spot GuardedJsonReader::Here() const {
 
 int GuardedJsonReader::FieldIndex(int kind, const std::string &key) const {
   if (kind < 0) return -1;
-  std::span<const char *const> fields = Fields(kind);
+  std::span<const std::string_view> fields = Fields(kind);
   for (size_t i = 0; i < fields.size(); ++i) {
     if (key == fields[i]) return static_cast<int>(i);
   }

@@ -72,7 +72,7 @@ class GuardedJsonReader : public nlohmann::json_sax<nlohmann::json> {
 
  protected:
   // The fields an object of `kind` may have; any other is refused as unknown.
-  virtual std::span<const char *const> Fields(int kind) const = 0;
+  virtual std::span<const std::string_view> Fields(int kind) const = 0;
   // The kind of the container opening at `spot`, or kWhole to have it whole in OnValue.
   virtual int OnOpen(const Spot &spot, bool array) = 0;
   // A value (a scalar, or a container wanted whole) at `spot`.
