@@ -409,7 +409,8 @@ class DocumentEvents : public GuardedJsonReader {
     switch (field) {
       case kTextField:
         paragraph_.length = ReadParagraphText(value, at);
-        paragraph_.text = std::move(value.get_ref<std::string &>());
+        // A copy of its own size: the parser's buffer holds up to twice the text.
+        paragraph_.text = std::string(value.get_ref<const std::string &>());
         break;
       case kRunsField:
         ExpectType(value, json::value_t::array, "a list of runs", at);
