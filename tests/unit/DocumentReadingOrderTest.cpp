@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "host/engine/Documents.h"
 #include "support/HostHarness.h"
 #include "support/TempFolder.h"
 
@@ -66,6 +67,19 @@ TEST_F(DocumentReadingOrderTest, FieldsInAnyOrderGiveTheSameDocument) {
                 {"paragraphs": [{"text": "g"}]}],
     "format": "zarvel-document/1"})");
   EXPECT_EQ(harness_.Dump("doc"), inOrder);
+}
+
+TEST_F(DocumentReadingOrderTest, EveryRunOfALongParagraphIsKeptAsItStands) {
+  constexpr int kRuns = 3000;
+  Open(Document(R"({"runs": [)" + Runs(kRuns, R"({"digitSet": 7, "length": 1})") +
+                R"(], "text": ")" + std::string(kRuns, 'b') + R"("})"));
+  const zvhost::engine::Story &story = harness_.host().documents->Current()->stories[0];
+  ASSERT_EQ(story.Runs().size(), static_cast<size_t>(kRuns));
+  for (int i = 0; i < kRuns; ++i) {
+    const int32_t expected = i + 1 == kRuns ? 7 : i % 2;
+    ASSERT_EQ(story.Runs()[i].attributes[zvhost::engine::kDigitSet], expected) << i;
+    ASSERT_EQ(story.RunEnd(i), i + 1) << i;
+  }
 }
 
 TEST_F(DocumentReadingOrderTest, FaultsAreNamedWhereverTheyStandAndWhateverCameFirst) {
