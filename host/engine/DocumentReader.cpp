@@ -216,14 +216,31 @@ constexpr std::string_view kRunFixedFields[] = {"length"};
 constexpr int kLengthField = 0;
 constexpr auto kRunFields = FieldNames(kRunFixedFields, kCharAttributes);
 
+// The order in which each object's checks stand (see GuardedJsonReader::FieldRank): the
+// document's format, stories and art; a story's list of paragraphs (whether it is one and
+// not empty), font, size, then the paragraphs themselves; a paragraph's text, the story's
+// length with it, its attributes, runs, the runs' sum, alignment and separator; a run's
+// length, then its attributes. What is not a field has a rank of its own.
+constexpr int kFormatRank = 0, kStoriesListRank = 1, kStoriesRank = 2, kArtListRank = 3,
+              kArtRank = 4, kFramesRank = 5;
+constexpr int kParagraphsListRank = 0, kFontRank = 1, kSizeRank = 2, kParagraphsRank = 3;
+constexpr int kTextRank = 0, kStoryLengthRank = 1, kParaAttributesRank = 2,
+              kRunsRank = kParaAttributesRank + kParaAttributeCount, kRunsSumRank = kRunsRank + 1,
+              kAlignmentRank = kRunsRank + 2, kSeparatorRank = kRunsRank + 3;
+constexpr int kLengthRank = 0;
+
 bool Has(uint64_t seen, int field) {
   return (seen >> field & 1) != 0;
 }
 
 // Refuses an object that lacks `fields[field]`.
-void Require(uint64_t seen, std::span<const std::string_view> fields, int field,
-             const Place &place) {
-  if (!Has(seen, field)) Refuse(place, "missing field \"" + std::string(fields[field]) + "\"");
+// Refuses an object, `depth` containers deep, that lacks `fields[field]`; the fault ranks
+// with the field's checks.
+void Require(uint64_t seen, std::span<const std::string_view> fields, int field, int rank,
+             const Place &place, size_t depth) {
+  if (Has(seen, field)) return;
+  Ranked(depth, {rank},
+         [&] { Refuse(place, "missing field \"" + std::string(fields[field]) + "\""); });
 }
 
 // Builds the document from the parser's events. The containers read event by event are the
@@ -267,6 +284,42 @@ class DocumentEvents : public GuardedJsonReader {
       default:
         return {};
     }
+  }
+
+  int FieldRank(int kind, int field) const override {
+    switch (kind) {
+      case kDocument:
+        return field == kFormatField ? kFormatRank
+                                     : (field == kStoriesField ? kStoriesRank : kArtRank);
+      case kStory:
+        return field == kParagraphsField ? kParagraphsRank
+                                         : (field == kFontField ? kFontRank : kSizeRank);
+      case kParagraph:
+        switch (field) {
+          case kTextField:
+            return kTextRank;
+          case kRunsField:
+            return kRunsRank;
+          case kSeparatorField:
+            return kSeparatorRank;
+          case kAlignmentField:
+            return kAlignmentRank;
+          default:
+            return kParaAttributesRank + field - static_cast<int>(std::size(kParagraphFixedFields));
+        }
+      case kRun:
+        return field;  // the length, then the attributes in their order
+      default:
+        return 0;
+    }
+  }
+
+  // The lists' own checks stand before the fields that rank before their contents.
+  int FirstRank(int kind, int field) const override {
+    if (kind == kDocument && field == kStoriesField) return kStoriesListRank;
+    if (kind == kDocument && field == kArtField) return kArtListRank;
+    if (kind == kStory && field == kParagraphsField) return kParagraphsListRank;
+    return FieldRank(kind, field);
   }
 
   int OnOpen(const Spot &spot, bool array) override {
@@ -318,13 +371,13 @@ class DocumentEvents : public GuardedJsonReader {
         ExpectType(value, json::value_t::object, "a story (an object)", at);
         break;
       case kStory:
-        StoryField(spot.field, value, at);
+        StoryField(spot.field, value, at, spot.depth);
         break;
       case kParagraphs:
         ExpectType(value, json::value_t::object, "a paragraph (an object)", at);
         break;
       case kParagraph:
-        ParagraphField(spot.field, value, at);
+        ParagraphField(spot.field, value, at, spot.depth);
         break;
       case kRuns:
         ExpectType(value, json::value_t::object, "a run (an object)", at);
@@ -350,20 +403,26 @@ class DocumentEvents : public GuardedJsonReader {
         FinishDocument(seen, at);
         break;
       case kStory:
-        Require(seen, kStoryFields, kParagraphsField, at);
+        Require(seen, kStoryFields, kParagraphsField, kParagraphsListRank, at, spot.depth);
         break;
       case kParagraphs:
-        if (spot.index == 0) Refuse(at, "a story has at least one paragraph");
+        if (spot.index == 0) {
+          Ranked(spot.depth - 1, {kParagraphsListRank},
+                 [&] { Refuse(at, "a story has at least one paragraph"); });
+        }
+        // Checked before the separator's own attributes.
         if (story_.lastHasSeparator) {
-          Refuse(at.Item(spot.index - 1).Field("separator"),
-                 "the last paragraph of a story has no separator");
+          Ranked(spot.depth, {static_cast<int>(spot.index) - 1, kSeparatorRank, -1}, [&] {
+            Refuse(at.Item(spot.index - 1).Field("separator"),
+                   "the last paragraph of a story has no separator");
+          });
         }
         break;
       case kParagraph:
-        FinishParagraph(seen, at);
+        FinishParagraph(seen, at, spot.depth);
         break;
       case kRun:
-        Require(seen, kRunFields, kLengthField, at);
+        Require(seen, kRunFields, kLengthField, kLengthRank, at, spot.depth);
         runsTotal_ += run_.length;
         runs_.push_back(run_);
         break;
@@ -380,19 +439,22 @@ class DocumentEvents : public GuardedJsonReader {
         }
         break;
       case kStoriesField:
-        ExpectType(value, json::value_t::array, "a list of stories", at);
+        Ranked(0, {kStoriesListRank},
+               [&] { ExpectType(value, json::value_t::array, "a list of stories", at); });
         break;
       case kArtField:
-        ExpectType(value, json::value_t::array, "a list of art objects", at);
+        Ranked(0, {kArtListRank},
+               [&] { ExpectType(value, json::value_t::array, "a list of art objects", at); });
         break;
     }
   }
 
-  void StoryField(int field, json &value, const Place &at) {
+  void StoryField(int field, json &value, const Place &at, size_t depth) {
     Story &story = document_.stories.back();
     switch (field) {
       case kParagraphsField:
-        ExpectType(value, json::value_t::array, "a list of paragraphs", at);
+        Ranked(depth - 1, {kParagraphsListRank},
+               [&] { ExpectType(value, json::value_t::array, "a list of paragraphs", at); });
         break;
       case kFontField:
         ExpectType(value, json::value_t::string, "a font family's name", at);
@@ -405,7 +467,7 @@ class DocumentEvents : public GuardedJsonReader {
     }
   }
 
-  void ParagraphField(int field, json &value, const Place &at) {
+  void ParagraphField(int field, json &value, const Place &at, size_t depth) {
     switch (field) {
       case kTextField:
         paragraph_.length = ReadParagraphText(value, at);
@@ -416,9 +478,11 @@ class DocumentEvents : public GuardedJsonReader {
         ExpectType(value, json::value_t::array, "a list of runs", at);
         break;
       case kSeparatorField:
-        ExpectType(value, json::value_t::object, "the separator's attributes (an object)", at);
-        CheckFields(value, at, {}, kCharAttributes);
-        paragraph_.separator = ReadAttributes(value, kCharAttributes, at);
+        Ranked(depth, {0}, [&] {
+          ExpectType(value, json::value_t::object, "the separator's attributes (an object)", at);
+          CheckFields(value, at, {}, kCharAttributes);
+          paragraph_.separator = ReadAttributes(value, kCharAttributes, at);
+        });
         break;
       case kAlignmentField:
         paragraph_.alignment = ReadAlignment(value, at);
@@ -431,42 +495,50 @@ class DocumentEvents : public GuardedJsonReader {
   }
 
   // The runs are checked against the text here, as either may come first.
-  void FinishParagraph(uint64_t seen, const Place &at) {
-    Require(seen, kParagraphFields, kTextField, at);
+  void FinishParagraph(uint64_t seen, const Place &at, size_t depth) {
+    story_.lastHasSeparator = Has(seen, kSeparatorField);
+    Require(seen, kParagraphFields, kTextField, kTextRank, at, depth);
     Story &story = document_.stories.back();
     const int32_t length = paragraph_.length;
     if (story.Length() + int64_t{story_.paragraphs > 0 ? 1 : 0} + length > kMaxInt32) {
-      Refuse(at, "the story grows longer than 2147483647 code points");
+      Ranked(depth, {kStoryLengthRank},
+             [&] { Refuse(at, "the story grows longer than 2147483647 code points"); });
     }
     if (!Has(seen, kRunsField)) {
       runs_.assign(1, {length, {}});
     } else if (runsTotal_ != length) {
-      Refuse(at.Field("runs"), "lengths add up to " + std::to_string(runsTotal_) + ", text has " +
-                                   std::to_string(length));
+      Ranked(depth, {kRunsSumRank}, [&] {
+        Refuse(at.Field("runs"), "lengths add up to " + std::to_string(runsTotal_) + ", text has " +
+                                     std::to_string(length));
+      });
     }
     story.AddParagraph(std::move(paragraph_.text), length, paragraph_.attributes, runs_,
                        story_.separator, paragraph_.alignment);
     story_.separator = paragraph_.separator;
-    story_.lastHasSeparator = Has(seen, kSeparatorField);
     ++story_.paragraphs;
   }
 
+  // The document's checks that need all of it, in their order.
   void FinishDocument(uint64_t seen, const Place &at) {
-    for (int field : {kFormatField, kStoriesField, kArtField}) {
-      Require(seen, kDocumentFields, field, at);
-    }
+    Require(seen, kDocumentFields, kFormatField, kFormatRank, at, 0);
+    Require(seen, kDocumentFields, kStoriesField, kStoriesListRank, at, 0);
+    Require(seen, kDocumentFields, kArtField, kArtListRank, at, 0);
     const Place artPlace = at.Field("art");
     for (size_t i = 0; i < art_.size(); ++i) {
-      document_.art.push_back(ReadArt(art_[i], document_.stories.size(), artPlace.Item(i)));
+      Ranked(0, {kArtRank, static_cast<int>(i)}, [&] {
+        document_.art.push_back(ReadArt(art_[i], document_.stories.size(), artPlace.Item(i)));
+      });
     }
     document_.LinkFrames();
     const Place storiesPlace = at.Field("stories");
     for (size_t i = 0; i < document_.stories.size(); ++i) {
       if (document_.stories[i].frames.empty()) {
-        Refuse(storiesPlace.Item(i),
-               "no text frame shows this story (add {\"kind\": \"text\", "
-               "\"story\": " +
-                   std::to_string(i) + "} to \"art\")");
+        Ranked(0, {kFramesRank}, [&] {
+          Refuse(storiesPlace.Item(i),
+                 "no text frame shows this story (add {\"kind\": \"text\", "
+                 "\"story\": " +
+                     std::to_string(i) + "} to \"art\")");
+        });
       }
     }
   }

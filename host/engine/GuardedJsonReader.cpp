@@ -19,14 +19,55 @@ std::string JsonPlace::Text() const {
   return head.empty() ? key : head + "." + key;
 }
 
-void Refuse(const JsonPlace &place, const std::string &problem) {
+namespace {
+
+DocumentFileError Fault(const JsonPlace &place, const std::string &problem) {
   std::string where = place.Text();
-  throw DocumentFileError(where.empty() ? problem : where + ": " + problem);
+  return DocumentFileError(where.empty() ? problem : where + ": " + problem);
+}
+
+}  // namespace
+
+void Refuse(const JsonPlace &place, const std::string &problem) {
+  throw Fault(place, problem);
 }
 
 void GuardedJsonReader::Read(std::string_view text) {
   json::sax_parse(text.begin(), text.end(), this);
   if (fault_) throw *fault_;
+}
+
+std::vector<int> GuardedJsonReader::RankAt(size_t depth) const {
+  std::vector<int> rank(depth);
+  for (size_t i = 0; i < depth; ++i) {
+    const Frame &frame = frames_[i];
+    if (frame.array) {
+      rank[i] = static_cast<int>(frame.index);
+    } else if (frame.kind >= 0 && frame.field >= 0) {
+      rank[i] = FieldRank(frame.kind, frame.field);
+    }
+  }
+  return rank;
+}
+
+bool GuardedJsonReader::Outranked(size_t depth) const {
+  if (!fault_ || depth == 0) return false;
+  std::vector<int> first = RankAt(depth);
+  const Frame &parent = frames_[depth - 1];
+  if (!parent.array && parent.kind >= 0 && parent.field >= 0) {
+    first.back() = FirstRank(parent.kind, parent.field);
+  }
+  return faultRank_ <= first;
+}
+
+void GuardedJsonReader::Keep(const DocumentFileError &fault, std::vector<int> rank,
+                             const std::string &unknown) {
+  const bool before = !fault_ || rank < faultRank_ ||
+                      (rank == faultRank_ && !unknown.empty() && unknown < faultUnknown_);
+  if (!before) return;
+  fault_ = fault;
+  faultRank_ = std::move(rank);
+  faultUnknown_ = unknown;
 }
 
 std::string GuardedJsonReader::PlaceText(size_t depth) const {
@@ -51,8 +92,11 @@ bool GuardedJsonReader::key(string_t &key) {
   frame.field = field;
   frame.keyed = true;
   frame.key = key;  // a copy into the room the frame's key already has
-  if (field < 0 && frame.kind >= 0 && !fault_) {
-    Guarded([&] { Refuse(At(depth_ - 1), "unknown field \"" + frame.key + "\""); });
+  if (field < 0 && frame.kind >= 0) {
+    std::vector<int> rank = RankAt(depth_ - 1);
+    rank.push_back(-1);
+    if (fault_ && faultRank_ < rank) return true;
+    Keep(Fault(At(depth_ - 1), "unknown field \"" + frame.key + "\""), std::move(rank), frame.key);
   }
   return true;
 }
@@ -75,9 +119,9 @@ bool GuardedJsonReader::Value(json &&value) {
     } else {
       (*frame.container)[frame.key] = std::move(value);
     }
-  } else if (Reading()) {
+  } else if (Reading() && !Outranked(depth_)) {
     const Spot spot = Here();
-    Guarded([&] { OnValue(spot, std::move(value)); });
+    Guarded(depth_, [&] { OnValue(spot, std::move(value)); });
   }
   ElementDone();
   return true;
@@ -112,15 +156,17 @@ bool GuardedJsonReader::Open(bool array) {
 bool GuardedJsonReader::Close() {
   const Frame &frame = frames_[depth_ - 1];
   const int kind = frame.kind;
-  if (kind >= 0 && !fault_) {
+  if (kind >= 0 && !Outranked(depth_ - 1)) {
     const Spot spot{kind, -1, frame.index, depth_ - 1};
     const uint64_t seen = frame.seen;
-    Guarded([&] { OnClose(spot, seen); });
+    Guarded(depth_ - 1, [&] { OnClose(spot, seen); });
   }
   --depth_;
   if (kind == kWholePart && (depth_ == 0 || frames_[depth_ - 1].kind != kWholePart)) {
-    const Spot spot = Here();
-    Guarded([&] { OnValue(spot, std::move(whole_)); });
+    if (!Outranked(depth_)) {
+      const Spot spot = Here();
+      Guarded(depth_, [&] { OnValue(spot, std::move(whole_)); });
+    }
   }
   ElementDone();
   return true;

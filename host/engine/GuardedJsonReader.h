@@ -5,9 +5,11 @@
 //
 // A subclass says which containers it reads event by event (its "kinds", with the fields
 // each object kind may have); every other value reaches it whole, as a small JSON value.
-// A fault that the subclass finds is kept while the rest of the text is still parsed, so
-// that malformed text, too-deep nesting and duplicate fields anywhere win over it, as they
-// would if the whole text were parsed first.
+// A fault that the subclass finds is kept while the rest of the text is still read, so that
+// malformed text, too-deep nesting and duplicate fields anywhere win over it, as they would
+// if the whole text were parsed first. Of the subclass's faults, the one named is the one
+// that comes first in the order of the checks (FieldRank), not in the order of the text:
+// the same one that checking a whole tree, object by object, would name.
 #pragma once
 
 #include <cstdint>
@@ -42,6 +44,28 @@ struct JsonPlace {
 
 // Throws DocumentFileError: "place: problem", or the problem alone at the top.
 [[noreturn]] void Refuse(const JsonPlace &place, const std::string &problem);
+
+// A fault whose rank is given: that of the place `depth` containers deep where the reader
+// stands, then `tail` (see GuardedJsonReader::FieldRank).
+class RankedFault : public DocumentFileError {
+ public:
+  RankedFault(const DocumentFileError &fault, size_t depth, std::vector<int> tail)
+      : DocumentFileError(fault), depth(depth), tail(std::move(tail)) {}
+  size_t depth;
+  std::vector<int> tail;
+};
+
+// Runs `check`, giving the fault it throws the rank `depth` and `tail`.
+template <class Check>
+void Ranked(size_t depth, std::vector<int> tail, Check &&check) {
+  try {
+    check();
+  } catch (const RankedFault &) {
+    throw;
+  } catch (const DocumentFileError &fault) {
+    throw RankedFault(fault, depth, std::move(tail));
+  }
+}
 
 class GuardedJsonReader : public nlohmann::json_sax<nlohmann::json> {
  public:
@@ -79,6 +103,14 @@ class GuardedJsonReader : public nlohmann::json_sax<nlohmann::json> {
   virtual void OnValue(const Spot &spot, json &&value) = 0;
   // The end of a container read by events; `seen` has bit i for each field i it had.
   virtual void OnClose(const Spot &spot, uint64_t seen) = 0;
+  // Where the checks of `field` of an object of `kind` stand among the object's checks:
+  // faults rank by the containers around them, outermost first (an array's elements by
+  // their index, an object's fields by this rank; an unknown field ranks before all, the
+  // first by name), then by the rank a RankedFault adds.
+  virtual int FieldRank(int kind, int field) const = 0;
+  // The lowest rank a fault of the value of `field` can have, where a check of the value as
+  // a whole stands before the checks of other fields that rank before its contents.
+  virtual int FirstRank(int kind, int field) const { return FieldRank(kind, field); }
 
  public:
   bool null() override { return Value(nullptr); }
@@ -97,8 +129,8 @@ class GuardedJsonReader : public nlohmann::json_sax<nlohmann::json> {
                    const nlohmann::detail::exception &error) override;
 
  private:
-  // Containers that are not read by events: parts of a value wanted whole, and, once a
-  // fault is kept, everything that opens after it.
+  // Containers that are not read by events: parts of a value wanted whole, and the values
+  // of unknown fields.
   static constexpr int kWholePart = -2;
   static constexpr int kSkipped = -3;
 
@@ -119,17 +151,34 @@ class GuardedJsonReader : public nlohmann::json_sax<nlohmann::json> {
   bool Close();
   void ElementDone();
   Spot Here() const;
-  bool Reading() const { return !fault_ && (depth_ == 0 || frames_[depth_ - 1].kind >= 0); }
+  // Whether the reader is in a container read by events (or at the top), on a known field.
+  bool Reading() const {
+    return depth_ == 0 || (frames_[depth_ - 1].kind >= 0 &&
+                           (frames_[depth_ - 1].array || frames_[depth_ - 1].field >= 0));
+  }
   int FieldIndex(int kind, const std::string &key) const;
   void PushFrame(int kind, bool array, json *container);
 
-  // Runs a hook, keeping the first fault it finds instead of ending the parse.
+  // The rank of what is `depth` containers deep where the reader stands.
+  std::vector<int> RankAt(size_t depth) const;
+  // Whether no fault of what is `depth` deep can rank before the one kept: then its checks
+  // are not run, so that a file of many faults is refused in linear time.
+  bool Outranked(size_t depth) const;
+  // Keeps `fault` if it ranks before the one kept.
+  void Keep(const DocumentFileError &fault, std::vector<int> rank, const std::string &unknown);
+
+  // Runs a hook, keeping the fault it finds (ranked at `depth` unless it says) instead of
+  // ending the reading.
   template <class Hook>
-  void Guarded(Hook &&hook) {
+  void Guarded(size_t depth, Hook &&hook) {
     try {
       hook();
-    } catch (const DocumentFileError &error) {
-      fault_ = error;
+    } catch (const RankedFault &fault) {
+      std::vector<int> rank = RankAt(fault.depth);
+      rank.insert(rank.end(), fault.tail.begin(), fault.tail.end());
+      Keep(fault, std::move(rank), {});
+    } catch (const DocumentFileError &fault) {
+      Keep(fault, RankAt(depth), {});
     }
   }
 
@@ -137,7 +186,10 @@ class GuardedJsonReader : public nlohmann::json_sax<nlohmann::json> {
   std::vector<Frame> frames_;  // the open containers; frames_[depth_..] are spare
   size_t depth_ = 0;
   json whole_;  // the value wanted whole that is being built
+  // The fault kept, its rank, and the name of the unknown field it names (or empty).
   std::optional<DocumentFileError> fault_;
+  std::vector<int> faultRank_;
+  std::string faultUnknown_;
 };
 
 }  // namespace zvhost::engine

@@ -130,6 +130,28 @@ TEST_F(DocumentReadingOrderTest, FaultsAreNamedWhereverTheyStandAndWhateverCameF
       {Document(R"({"text": "a", "separator": {"digitSet": 1, "extra": [1, 2, 3], "extra": 1}},)"
                 R"({"text": "b"})"),
        "stories[0].paragraphs[0].separator: field \"extra\" appears twice"},
+      // Of two faults of the document, the one named is the one the checks meet first,
+      // object by object, whichever comes first in the text: an object's unknown fields (the
+      // first by name), then its fields in the order they are checked, then what they hold.
+      {R"({"stories": [{"paragraphs": [{"text": 5}]}], "art": [], "title": 1, "format": 1})",
+       "unknown field \"title\""},
+      {R"({"stories": [{"paragraphs": [{"text": 5}]}], "art": [], "format": 1})",
+       "format: expected \"zarvel-document/1\", found 1"},
+      {R"({"art": 5, "stories": [{"paragraphs": [{"text": "a"}], "Text": 1}], "format": )"
+       R"("zarvel-document/1"})",
+       "stories[0]: unknown field \"Text\""},
+      {Document(R"({"text": "ab", "runs": [{"length": 1, "zz": 1, "aa": 1}, {"length": 1}]})"),
+       "stories[0].paragraphs[0].runs[0]: unknown field \"aa\""},
+      {Document(R"({"runs": [{"length": -1}], "alignment": "left", "text": 5})"),
+       "stories[0].paragraphs[0].text: expected a text, found 5"},
+      {Document(R"({"runs": [{"kashidas": "x"}], "text": "a"})"),
+       "stories[0].paragraphs[0].runs[0]: missing field \"length\""},
+      {R"({"format": "zarvel-document/1", "stories": [{"paragraphs": [{"text": 5}], "font": ""},)"
+       R"( {"paragraphs": 1}], "art": [{"kind": "circle"}]})",
+       "stories[0].font: the font's name is empty"},
+      {R"({"format": "zarvel-document/1", "art": [{"kind": "circle"}], "stories": [)"
+       R"({"paragraphs": [{"text": "a", "separator": 5}]}]})",
+       "stories[0].paragraphs[0].separator: the last paragraph of a story has no separator"},
       // A fault of the text itself, found after a fault of the document, is the one named,
       // as it would be if the whole text were parsed first.
       {R"({"format": "zarvel-document/2", "stories": [], "art": [], "art": []})",
