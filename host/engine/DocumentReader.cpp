@@ -233,7 +233,6 @@ bool Has(uint64_t seen, int field) {
   return (seen >> field & 1) != 0;
 }
 
-// Refuses an object that lacks `fields[field]`.
 // Refuses an object, `depth` containers deep, that lacks `fields[field]`; the fault ranks
 // with the field's checks.
 void Require(uint64_t seen, std::span<const std::string_view> fields, int field, int rank,
