@@ -1,5 +1,8 @@
-// Reading the document file. Everything is checked before the document exists, and the
-// first fault ends the reading with a message that names its place.
+// Reading the document file straight from the parser's events: paragraphs and runs go into
+// the document as they are read, without a JSON tree of the file; the small values and the
+// art objects are checked whole. Every fault is named by its place, and the first one found
+// ends the reading.
+#include <array>
 #include <cmath>
 #include <initializer_list>
 #include <limits>
@@ -9,7 +12,7 @@
 
 #include "host/engine/DocumentFile.h"
 #include "host/engine/FloatText.h"
-#include "host/engine/GuardedJsonParse.h"
+#include "host/engine/GuardedJsonReader.h"
 #include "host/engine/Utf8.h"
 
 namespace zvhost::engine {
@@ -17,6 +20,7 @@ namespace zvhost::engine {
 namespace {
 
 using nlohmann::json;
+using Place = JsonPlace;
 
 // The file's own nesting is seven containers deep; anything much deeper is no document.
 constexpr int kMaxDepth = 16;
@@ -25,28 +29,6 @@ constexpr int64_t kMaxInt32 = std::numeric_limits<int32_t>::max();
 // applications limit them, and far inside what a float measures exactly enough.
 constexpr double kMaxFontSize = 1296;
 constexpr double kMaxPagePoints = 16383;
-
-// Where a value stands in the file, kept as a chain on the stack so that nothing is built
-// unless a fault is reported.
-struct Place {
-  const Place *parent = nullptr;
-  const char *key = nullptr;  // null: an array element at `index`
-  size_t index = 0;
-
-  Place Field(const char *name) const { return {this, name, 0}; }
-  Place Item(size_t i) const { return {this, nullptr, i}; }
-  std::string Text() const {
-    if (parent == nullptr) return "";
-    std::string head = parent->Text();
-    if (key == nullptr) return head + "[" + std::to_string(index) + "]";
-    return head.empty() ? key : head + "." + key;
-  }
-};
-
-[[noreturn]] void Refuse(const Place &place, const std::string &problem) {
-  std::string where = place.Text();
-  throw DocumentFileError(where.empty() ? problem : where + ": " + problem);
-}
 
 // A value as the message shows it: short, and as JSON, so a text is quoted.
 std::string Shown(const json &value) {
@@ -125,28 +107,29 @@ float ReadPoints(const json &value, bool positive, double most, const Place &pla
                     FloatJson(static_cast<float>(most)).dump() + ", found " + Shown(value));
 }
 
+int32_t ReadAttribute(const json &value, const AttributeInfo &info, const Place &place) {
+  switch (info.kind) {
+    case ValueKind::kInteger:
+      return ReadWholeNumber(value, std::numeric_limits<int32_t>::min(), place);
+    case ValueKind::kFloat:
+      return ReadFloatBits(value, place);
+    case ValueKind::kBoolean:
+      ExpectType(value, json::value_t::boolean, "true or false", place);
+      return value.get<bool>() ? 1 : 0;
+  }
+  return 0;
+}
+
 template <size_t N>
 AttributeValues<N> ReadAttributes(const json &object, const AttributeInfo (&infos)[N],
                                   const Place &place) {
   AttributeValues<N> values{};
   for (size_t i = 0; i < N; ++i) {
     auto found = object.find(infos[i].name);
-    if (found == object.end()) continue;  // left out: 0
-    Place at = place.Field(infos[i].name);
-    switch (infos[i].kind) {
-      case ValueKind::kInteger:
-        values[i] = ReadWholeNumber(*found, std::numeric_limits<int32_t>::min(), at);
-        break;
-      case ValueKind::kFloat:
-        values[i] = ReadFloatBits(*found, at);
-        break;
-      case ValueKind::kBoolean:
-        ExpectType(*found, json::value_t::boolean, "true or false", at);
-        values[i] = found->template get<bool>() ? 1 : 0;
-        break;
-    }
+    if (found != object.end())
+      values[i] = ReadAttribute(*found, infos[i], place.Field(infos[i].name));
   }
-  return values;
+  return values;  // left out: 0
 }
 
 // A paragraph's text and its length in code points.
@@ -166,86 +149,11 @@ int32_t ReadParagraphText(const json &value, const Place &place) {
   return static_cast<int32_t>(check.codePoints);
 }
 
-std::vector<RunSpan> ReadRuns(const json &paragraph, int32_t length, const Place &place) {
-  auto found = paragraph.find("runs");
-  if (found == paragraph.end()) return {{length, {}}};
-  Place runsPlace = place.Field("runs");
-  ExpectType(*found, json::value_t::array, "a list of runs", runsPlace);
-  std::vector<RunSpan> runs;
-  runs.reserve(found->size());
-  int64_t total = 0;
-  for (size_t i = 0; i < found->size(); ++i) {
-    const json &run = (*found)[i];
-    Place at = runsPlace.Item(i);
-    ExpectType(run, json::value_t::object, "a run (an object)", at);
-    CheckFields(run, at, {"length"}, kCharAttributes);
-    int32_t runLength = ReadWholeNumber(Required(run, "length", at), 0, at.Field("length"));
-    total += runLength;
-    runs.push_back({runLength, ReadAttributes(run, kCharAttributes, at)});
-  }
-  if (total != length) {
-    Refuse(runsPlace,
-           "lengths add up to " + std::to_string(total) + ", text has " + std::to_string(length));
-  }
-  return runs;
-}
-
-Alignment ReadAlignment(const json &paragraph, const Place &place) {
-  auto found = paragraph.find("alignment");
-  if (found == paragraph.end()) return Alignment::kJustify;
+Alignment ReadAlignment(const json &value, const Place &place) {
   for (size_t i = 0; i < kAlignmentNames.size(); ++i) {
-    if (*found == kAlignmentNames[i]) return static_cast<Alignment>(i);
+    if (value == kAlignmentNames[i]) return static_cast<Alignment>(i);
   }
-  Refuse(place.Field("alignment"),
-         "expected \"justify\", \"start\", \"end\" or \"center\", found " + Shown(*found));
-}
-
-// The character attributes of the separator after a paragraph, where the file gives them.
-std::optional<CharAttributes> ReadSeparator(const json &paragraph, bool last, const Place &place) {
-  auto found = paragraph.find("separator");
-  if (found == paragraph.end()) return std::nullopt;
-  Place at = place.Field("separator");
-  if (last) Refuse(at, "the last paragraph of a story has no separator");
-  ExpectType(*found, json::value_t::object, "the separator's attributes (an object)", at);
-  CheckFields(*found, at, {}, kCharAttributes);
-  return ReadAttributes(*found, kCharAttributes, at);
-}
-
-Story ReadStory(const json &value, const Place &place) {
-  ExpectType(value, json::value_t::object, "a story (an object)", place);
-  CheckFields(value, place, {"paragraphs", "font", "size"});
-  Place paragraphsPlace = place.Field("paragraphs");
-  const json &paragraphs = Required(value, "paragraphs", place);
-  ExpectType(paragraphs, json::value_t::array, "a list of paragraphs", paragraphsPlace);
-  if (paragraphs.empty()) Refuse(paragraphsPlace, "a story has at least one paragraph");
-  Story story;
-  if (auto font = value.find("font"); font != value.end()) {
-    Place at = place.Field("font");
-    ExpectType(*font, json::value_t::string, "a font family's name", at);
-    if (font->get_ref<const std::string &>().empty()) Refuse(at, "the font's name is empty");
-    story.font = font->get<std::string>();
-  }
-  if (auto size = value.find("size"); size != value.end()) {
-    story.size = ReadPoints(*size, true, kMaxFontSize, place.Field("size"));
-  }
-  std::optional<CharAttributes> separator;  // of the paragraph before
-  for (size_t i = 0; i < paragraphs.size(); ++i) {
-    const json &paragraph = paragraphs[i];
-    Place at = paragraphsPlace.Item(i);
-    ExpectType(paragraph, json::value_t::object, "a paragraph (an object)", at);
-    CheckFields(paragraph, at, {"text", "runs", "separator", "alignment"}, kParaAttributes);
-    const json &text = Required(paragraph, "text", at);
-    int32_t length = ReadParagraphText(text, at.Field("text"));
-    if (story.Length() + int64_t{i > 0 ? 1 : 0} + length > kMaxInt32) {
-      Refuse(at, "the story grows longer than 2147483647 code points");
-    }
-    ParaAttributes attributes = ReadAttributes(paragraph, kParaAttributes, at);
-    std::vector<RunSpan> runs = ReadRuns(paragraph, length, at);
-    Alignment alignment = ReadAlignment(paragraph, at);
-    story.AddParagraph(text.get<std::string>(), length, attributes, runs, separator, alignment);
-    separator = ReadSeparator(paragraph, i + 1 == paragraphs.size(), at);
-  }
-  return story;
+  Refuse(place, "expected \"justify\", \"start\", \"end\" or \"center\", found " + Shown(value));
 }
 
 // [left, top, width, height], points; the box must have an inside.
@@ -287,44 +195,368 @@ Art ReadArt(const json &value, size_t storyCount, const Place &place) {
   return art;
 }
 
+// The fields each object may have, fixed ones first, then the attributes by their names.
+template <size_t M, size_t N>
+constexpr std::array<std::string_view, M + N> FieldNames(const std::string_view (&fixed)[M],
+                                                         const AttributeInfo (&attributes)[N]) {
+  std::array<std::string_view, M + N> names{};
+  for (size_t i = 0; i < M; ++i) names[i] = fixed[i];
+  for (size_t i = 0; i < N; ++i) names[M + i] = attributes[i].name;
+  return names;
+}
+
+constexpr std::string_view kDocumentFields[] = {"format", "stories", "art"};
+constexpr int kFormatField = 0, kStoriesField = 1, kArtField = 2;
+constexpr std::string_view kStoryFields[] = {"paragraphs", "font", "size"};
+constexpr int kParagraphsField = 0, kFontField = 1, kSizeField = 2;
+constexpr std::string_view kParagraphFixedFields[] = {"text", "runs", "separator", "alignment"};
+constexpr int kTextField = 0, kRunsField = 1, kSeparatorField = 2, kAlignmentField = 3;
+constexpr auto kParagraphFields = FieldNames(kParagraphFixedFields, kParaAttributes);
+constexpr std::string_view kRunFixedFields[] = {"length"};
+constexpr int kLengthField = 0;
+constexpr auto kRunFields = FieldNames(kRunFixedFields, kCharAttributes);
+
+// The order in which each object's checks stand (see GuardedJsonReader::FieldRank): the
+// document's format, stories and art; a story's list of paragraphs (whether it is one and
+// not empty), font, size, then the paragraphs themselves; a paragraph's text, the story's
+// length with it, its attributes, runs, the runs' sum, alignment and separator; a run's
+// length, then its attributes. What is not a field has a rank of its own.
+constexpr int kFormatRank = 0, kStoriesListRank = 1, kStoriesRank = 2, kArtListRank = 3,
+              kArtRank = 4, kFramesRank = 5;
+constexpr int kParagraphsListRank = 0, kFontRank = 1, kSizeRank = 2, kParagraphsRank = 3;
+constexpr int kTextRank = 0, kStoryLengthRank = 1, kParaAttributesRank = 2,
+              kRunsRank = kParaAttributesRank + kParaAttributeCount, kRunsSumRank = kRunsRank + 1,
+              kAlignmentRank = kRunsRank + 2, kSeparatorRank = kRunsRank + 3;
+constexpr int kLengthRank = 0;
+
+bool Has(uint64_t seen, int field) {
+  return (seen >> field & 1) != 0;
+}
+
+// Refuses an object, `depth` containers deep, that lacks `fields[field]`; the fault ranks
+// with the field's checks.
+void Require(uint64_t seen, std::span<const std::string_view> fields, int field, int rank,
+             const Place &place, size_t depth) {
+  if (Has(seen, field)) return;
+  Ranked(depth, {rank},
+         [&] { Refuse(place, "missing field \"" + std::string(fields[field]) + "\""); });
+}
+
+// Builds the document from the parser's events. The containers read event by event are the
+// document, its stories, their paragraphs and the paragraphs' runs; the art objects are kept
+// whole until the stories they show are all known, whatever the order of the fields.
+class DocumentEvents : public GuardedJsonReader {
+ public:
+  DocumentEvents() : GuardedJsonReader(kMaxDepth) {}
+
+  Document Take() { return std::move(document_); }
+
+ private:
+  enum Kind { kDocument, kStories, kStory, kParagraphs, kParagraph, kRuns, kRun, kArtList };
+
+  // The paragraph being read.
+  struct ParagraphRead {
+    std::string text;
+    int32_t length = 0;
+    ParaAttributes attributes{};
+    Alignment alignment = Alignment::kJustify;
+    std::optional<CharAttributes> separator;
+  };
+
+  // The story being read: its paragraphs so far, and the separator after the last of them.
+  struct StoryRead {
+    size_t paragraphs = 0;
+    std::optional<CharAttributes> separator;
+    bool lastHasSeparator = false;
+  };
+
+  std::span<const std::string_view> Fields(int kind) const override {
+    switch (kind) {
+      case kDocument:
+        return kDocumentFields;
+      case kStory:
+        return kStoryFields;
+      case kParagraph:
+        return kParagraphFields;
+      case kRun:
+        return kRunFields;
+      default:
+        return {};
+    }
+  }
+
+  int FieldRank(int kind, int field) const override {
+    switch (kind) {
+      case kDocument:
+        return field == kFormatField ? kFormatRank
+                                     : (field == kStoriesField ? kStoriesRank : kArtRank);
+      case kStory:
+        return field == kParagraphsField ? kParagraphsRank
+                                         : (field == kFontField ? kFontRank : kSizeRank);
+      case kParagraph:
+        switch (field) {
+          case kTextField:
+            return kTextRank;
+          case kRunsField:
+            return kRunsRank;
+          case kSeparatorField:
+            return kSeparatorRank;
+          case kAlignmentField:
+            return kAlignmentRank;
+          default:
+            return kParaAttributesRank + field - static_cast<int>(std::size(kParagraphFixedFields));
+        }
+      case kRun:
+        return field;  // the length, then the attributes in their order
+      default:
+        return 0;
+    }
+  }
+
+  // The lists' own checks stand before the fields that rank before their contents.
+  int FirstRank(int kind, int field) const override {
+    if (kind == kDocument && field == kStoriesField) return kStoriesListRank;
+    if (kind == kDocument && field == kArtField) return kArtListRank;
+    if (kind == kStory && field == kParagraphsField) return kParagraphsListRank;
+    return FieldRank(kind, field);
+  }
+
+  int OnOpen(const Spot &spot, bool array) override {
+    switch (spot.kind) {
+      case kWhole:
+        if (!array) return kDocument;
+        break;
+      case kDocument:
+        if (array && spot.field == kStoriesField) return kStories;
+        if (array && spot.field == kArtField) return kArtList;
+        break;
+      case kStories:
+        if (array) break;
+        document_.stories.emplace_back();
+        story_ = {};
+        return kStory;
+      case kStory:
+        if (array && spot.field == kParagraphsField) return kParagraphs;
+        break;
+      case kParagraphs:
+        if (array) break;
+        paragraph_ = {};
+        runs_.clear();
+        runsTotal_ = 0;
+        return kParagraph;
+      case kParagraph:
+        if (array && spot.field == kRunsField) return kRuns;
+        break;
+      case kRuns:
+        if (array) break;
+        run_ = {};
+        return kRun;
+      default:
+        break;
+    }
+    return kWhole;
+  }
+
+  void OnValue(const Spot &spot, json &&value) override {
+    const Place at = At(spot.depth);
+    switch (spot.kind) {
+      case kWhole:
+        ExpectType(value, json::value_t::object, "a document (an object)", at);
+        break;
+      case kDocument:
+        DocumentField(spot.field, value, at);
+        break;
+      case kStories:
+        ExpectType(value, json::value_t::object, "a story (an object)", at);
+        break;
+      case kStory:
+        StoryField(spot.field, value, at, spot.depth);
+        break;
+      case kParagraphs:
+        ExpectType(value, json::value_t::object, "a paragraph (an object)", at);
+        break;
+      case kParagraph:
+        ParagraphField(spot.field, value, at, spot.depth);
+        break;
+      case kRuns:
+        ExpectType(value, json::value_t::object, "a run (an object)", at);
+        break;
+      case kRun:
+        if (spot.field == kLengthField) {
+          run_.length = ReadWholeNumber(value, 0, at);
+        } else {
+          const int attribute = spot.field - std::size(kRunFixedFields);
+          run_.attributes[attribute] = ReadAttribute(value, kCharAttributes[attribute], at);
+        }
+        break;
+      case kArtList:
+        art_.push_back(std::move(value));
+        break;
+    }
+  }
+
+  void OnClose(const Spot &spot, uint64_t seen) override {
+    const Place at = At(spot.depth);
+    switch (spot.kind) {
+      case kDocument:
+        FinishDocument(seen, at);
+        break;
+      case kStory:
+        Require(seen, kStoryFields, kParagraphsField, kParagraphsListRank, at, spot.depth);
+        break;
+      case kParagraphs:
+        if (spot.index == 0) {
+          Ranked(spot.depth - 1, {kParagraphsListRank},
+                 [&] { Refuse(at, "a story has at least one paragraph"); });
+        }
+        // Checked before the separator's own attributes.
+        if (story_.lastHasSeparator) {
+          Ranked(spot.depth, {static_cast<int>(spot.index) - 1, kSeparatorRank, -1}, [&] {
+            Refuse(at.Item(spot.index - 1).Field("separator"),
+                   "the last paragraph of a story has no separator");
+          });
+        }
+        break;
+      case kParagraph:
+        FinishParagraph(seen, at, spot.depth);
+        break;
+      case kRun:
+        Require(seen, kRunFields, kLengthField, kLengthRank, at, spot.depth);
+        runsTotal_ += run_.length;
+        runs_.push_back(run_);
+        break;
+      default:
+        break;
+    }
+  }
+
+  void DocumentField(int field, const json &value, const Place &at) {
+    switch (field) {
+      case kFormatField:
+        if (value != kDocumentFormat) {
+          Refuse(at, std::string("expected \"") + kDocumentFormat + "\", found " + Shown(value));
+        }
+        break;
+      case kStoriesField:
+        Ranked(0, {kStoriesListRank},
+               [&] { ExpectType(value, json::value_t::array, "a list of stories", at); });
+        break;
+      case kArtField:
+        Ranked(0, {kArtListRank},
+               [&] { ExpectType(value, json::value_t::array, "a list of art objects", at); });
+        break;
+    }
+  }
+
+  void StoryField(int field, json &value, const Place &at, size_t depth) {
+    Story &story = document_.stories.back();
+    switch (field) {
+      case kParagraphsField:
+        Ranked(depth - 1, {kParagraphsListRank},
+               [&] { ExpectType(value, json::value_t::array, "a list of paragraphs", at); });
+        break;
+      case kFontField:
+        ExpectType(value, json::value_t::string, "a font family's name", at);
+        if (value.get_ref<const std::string &>().empty()) Refuse(at, "the font's name is empty");
+        story.font = std::move(value.get_ref<std::string &>());
+        break;
+      case kSizeField:
+        story.size = ReadPoints(value, true, kMaxFontSize, at);
+        break;
+    }
+  }
+
+  void ParagraphField(int field, json &value, const Place &at, size_t depth) {
+    switch (field) {
+      case kTextField:
+        paragraph_.length = ReadParagraphText(value, at);
+        // A copy of its own size: the parser's buffer holds up to twice the text.
+        paragraph_.text = std::string(value.get_ref<const std::string &>());
+        break;
+      case kRunsField:
+        ExpectType(value, json::value_t::array, "a list of runs", at);
+        break;
+      case kSeparatorField:
+        Ranked(depth, {0}, [&] {
+          ExpectType(value, json::value_t::object, "the separator's attributes (an object)", at);
+          CheckFields(value, at, {}, kCharAttributes);
+          paragraph_.separator = ReadAttributes(value, kCharAttributes, at);
+        });
+        break;
+      case kAlignmentField:
+        paragraph_.alignment = ReadAlignment(value, at);
+        break;
+      default: {
+        const int attribute = field - std::size(kParagraphFixedFields);
+        paragraph_.attributes[attribute] = ReadAttribute(value, kParaAttributes[attribute], at);
+      }
+    }
+  }
+
+  // The runs are checked against the text here, as either may come first.
+  void FinishParagraph(uint64_t seen, const Place &at, size_t depth) {
+    story_.lastHasSeparator = Has(seen, kSeparatorField);
+    Require(seen, kParagraphFields, kTextField, kTextRank, at, depth);
+    Story &story = document_.stories.back();
+    const int32_t length = paragraph_.length;
+    if (story.Length() + int64_t{story_.paragraphs > 0 ? 1 : 0} + length > kMaxInt32) {
+      Ranked(depth, {kStoryLengthRank},
+             [&] { Refuse(at, "the story grows longer than 2147483647 code points"); });
+    }
+    if (!Has(seen, kRunsField)) {
+      runs_.assign(1, {length, {}});
+    } else if (runsTotal_ != length) {
+      Ranked(depth, {kRunsSumRank}, [&] {
+        Refuse(at.Field("runs"), "lengths add up to " + std::to_string(runsTotal_) + ", text has " +
+                                     std::to_string(length));
+      });
+    }
+    story.AddParagraph(std::move(paragraph_.text), length, paragraph_.attributes, runs_,
+                       story_.separator, paragraph_.alignment);
+    story_.separator = paragraph_.separator;
+    ++story_.paragraphs;
+  }
+
+  // The document's checks that need all of it, in their order.
+  void FinishDocument(uint64_t seen, const Place &at) {
+    Require(seen, kDocumentFields, kFormatField, kFormatRank, at, 0);
+    Require(seen, kDocumentFields, kStoriesField, kStoriesListRank, at, 0);
+    Require(seen, kDocumentFields, kArtField, kArtListRank, at, 0);
+    const Place artPlace = at.Field("art");
+    for (size_t i = 0; i < art_.size(); ++i) {
+      Ranked(0, {kArtRank, static_cast<int>(i)}, [&] {
+        document_.art.push_back(ReadArt(art_[i], document_.stories.size(), artPlace.Item(i)));
+      });
+    }
+    document_.LinkFrames();
+    const Place storiesPlace = at.Field("stories");
+    for (size_t i = 0; i < document_.stories.size(); ++i) {
+      if (document_.stories[i].frames.empty()) {
+        Ranked(0, {kFramesRank}, [&] {
+          Refuse(storiesPlace.Item(i),
+                 "no text frame shows this story (add {\"kind\": \"text\", "
+                 "\"story\": " +
+                     std::to_string(i) + "} to \"art\")");
+        });
+      }
+    }
+  }
+
+  Document document_;
+  std::vector<json> art_;
+  StoryRead story_;
+  ParagraphRead paragraph_;
+  std::vector<RunSpan> runs_;  // of the paragraph being read
+  int64_t runsTotal_ = 0;
+  RunSpan run_;
+};
+
 }  // namespace
 
 Document ReadDocument(std::string_view text) {
-  json root = GuardedJsonParse(text, kMaxDepth);
-  Place top;
-  ExpectType(root, json::value_t::object, "a document (an object)", top);
-  CheckFields(root, top, {"format", "stories", "art"});
-  const json &format = Required(root, "format", top);
-  if (format != kDocumentFormat) {
-    Refuse(top.Field("format"),
-           std::string("expected \"") + kDocumentFormat + "\", found " + Shown(format));
-  }
-
-  Document document;
-  Place storiesPlace = top.Field("stories");
-  const json &stories = Required(root, "stories", top);
-  ExpectType(stories, json::value_t::array, "a list of stories", storiesPlace);
-  for (size_t i = 0; i < stories.size(); ++i) {
-    document.stories.push_back(ReadStory(stories[i], storiesPlace.Item(i)));
-  }
-
-  Place artPlace = top.Field("art");
-  const json &art = Required(root, "art", top);
-  ExpectType(art, json::value_t::array, "a list of art objects", artPlace);
-  for (size_t i = 0; i < art.size(); ++i) {
-    document.art.push_back(ReadArt(art[i], document.stories.size(), artPlace.Item(i)));
-  }
-
-  document.LinkFrames();
-  for (size_t i = 0; i < document.stories.size(); ++i) {
-    if (document.stories[i].frames.empty()) {
-      Refuse(storiesPlace.Item(i),
-             "no text frame shows this story (add {\"kind\": \"text\", "
-             "\"story\": " +
-                 std::to_string(i) + "} to \"art\")");
-    }
-  }
-  return document;
+  DocumentEvents events;
+  events.Read(text);
+  return events.Take();
 }
 
 }  // namespace zvhost::engine
