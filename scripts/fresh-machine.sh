@@ -2,7 +2,8 @@
 # Tries the README's two commands as a new machine would: makes a minimal Debian 12 root with
 # debootstrap, gives it this machine's Debian apt sources, clones the repository into it
 # (what is committed on the current branch), and runs scripts/demo.sh, then scripts/test.sh,
-# inside it as root, timing each. Needs root. CI does not run it; it takes half an hour.
+# inside it as root, timing each. Needs root. CI does not run it; on two shared cores it takes
+# well over an hour (the README gives the figures of one run).
 #
 #   scripts/fresh-machine.sh [FOLDER]    (default: a new temporary folder, removed at the end)
 set -euo pipefail
