@@ -2,7 +2,8 @@
 # Tries the README's two commands as a new machine would: makes a minimal Debian 12 root with
 # debootstrap, gives it this machine's Debian apt sources, clones the repository into it
 # (what is committed on the current branch), and runs scripts/demo.sh, then scripts/test.sh,
-# inside it as root, timing each. Needs root. CI does not run it; it takes half an hour.
+# inside it as root, timing each. Needs root. CI does not run it; on two shared cores it takes
+# well over an hour (the README gives the figures of one run).
 #
 #   scripts/fresh-machine.sh [FOLDER]    (default: a new temporary folder, removed at the end)
 set -euo pipefail
@@ -18,12 +19,23 @@ cleanup() {
 trap cleanup EXIT
 
 command -v debootstrap >/dev/null ||
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -q -t bookworm debootstrap >/dev/null
+  { apt-get update -q >/dev/null &&
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -q -t bookworm debootstrap >/dev/null; }
 echo "=== debootstrap --variant=minbase bookworm $root"
 debootstrap --variant=minbase bookworm "$root" http://deb.debian.org/debian >"$root.log" 2>&1 ||
   { cat "$root.log"; exit 1; }
-rm -f "$root.log" "$root/etc/apt/sources.list"
-cp /etc/apt/sources.list.d/debian.sources "$root/etc/apt/sources.list.d/"
+rm -f "$root.log"
+# This machine's Debian sources, in whichever of apt's two forms it keeps them; with neither,
+# debootstrap's own list of the release suite, to which the updates and security suites are added.
+if [ -f /etc/apt/sources.list.d/debian.sources ]; then
+  rm -f "$root/etc/apt/sources.list"
+  cp /etc/apt/sources.list.d/debian.sources "$root/etc/apt/sources.list.d/"
+elif grep -qs '^deb .*debian' /etc/apt/sources.list; then
+  grep '^deb .*debian' /etc/apt/sources.list >"$root/etc/apt/sources.list"
+else
+  printf '%s\n' 'deb http://deb.debian.org/debian bookworm-updates main' \
+    'deb http://deb.debian.org/debian-security bookworm-security main' >>"$root/etc/apt/sources.list"
+fi
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 git clone -q "$here" "$root/root/zarvel"
 

@@ -35,7 +35,11 @@ case $purpose in
 esac
 
 missing=()
-for p in "${packages[@]}"; do dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p"); done
+# A package removed but not purged is still known to dpkg (its configuration files stay): only
+# the status "installed" counts.
+for p in "${packages[@]}"; do
+  [ "$(dpkg-query -W -f '${db:Status-Status}' "$p" 2>/dev/null)" = installed ] || missing+=("$p")
+done
 [ ${#missing[@]} -gt 0 ] || exit 0
 
 as_root=()

@@ -86,6 +86,7 @@ if why_not=$(scripts/runs-32bit-programs.sh); then
     cmp linux.svg out/tour-after.svg)
   tally+=("the tour: the same $(wc -l <"$tour/linux.txt") lines and picture on both hosts")
 else
+  echo "=== the Windows programs, under Wine: not run ($why_not)"
   tally+=("NOT RUN: the Windows programs (unit tests, end-to-end tests, the tour) were not run on this machine: $why_not")
 fi
 
