@@ -54,6 +54,15 @@ class FailurePlan {
       return 0;
     return Planned(operation, call);
   }
+  // The common case of Take(), for callers that can go another way: while no failure is
+  // planned, counts this call of the operation numbered `operation` and returns true. Returns
+  // false without counting when the call needs Take().
+  bool CountUnplanned(uint32_t operation) {
+    if (operation >= countedOperations_ || armed_) [[unlikely]]
+      return false;
+    ++calls_[operation];
+    return true;
+  }
   // The same by name. Both names must live as long as the plan (the callers pass literals):
   // the number is found by their addresses first, by the text only the first time.
   HostErr Take(const char *suite, const char *operation);

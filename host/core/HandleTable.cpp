@@ -2,11 +2,14 @@
 
 namespace zvhost {
 
-void ReportHandleMisuse(HandleState state, const HandleKind &kind, const std::string &suite,
-                        const char *operation, const char *deadReason) {
-  HostServices::The().findings.Report(suite + "/" + operation, state == HandleState::kOtherKind
-                                                                   ? HandleMisuse(state, kind)
-                                                                   : deadReason);
+HostErr HandleKindOwner::Refuse(const void *handle, const char *operation, HostErr answer,
+                                const char *deadReason) const {
+  if (handle == nullptr) return answer;
+  const HandleState state = registry_.Classify(handle);
+  HostServices::The().findings.Report(
+      suite_ + "/" + operation,
+      state == HandleState::kOtherKind ? HandleMisuse(state, handleKind_) : deadReason);
+  return answer;
 }
 
 }  // namespace zvhost

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -14,22 +15,36 @@
 
 namespace zvhost {
 
-// Reports a handle in `state` given to SUITE/OPERATION where a live one of `kind` was
-// expected: as the kind's misuse for a live handle of another kind, as `deadReason` else.
-// Out of line, so that the look-ups that succeed stay short.
-void ReportHandleMisuse(HandleState state, const HandleKind &kind, const std::string &suite,
-                        const char *operation, const char *deadReason);
+// What a HandleTable knows of its kind whatever its objects are: the kind, the suite that
+// takes its handles, and the registry that numbers them.
+class HandleKindOwner {
+ public:
+  HandleKindOwner(const std::string &kind, std::string suite)
+      : handleKind_{kind.c_str()},
+        suite_(std::move(suite)),
+        registry_(HostServices::The().handles) {}
+
+  // Reports `handle`, which the registry did not find live of this kind, as misuse of
+  // `operation`: as the kind's misuse for a live handle of another kind, as `deadReason`
+  // else; a null handle is answered without a report. Returns `answer`, so that a suite
+  // function can end with it (`return table.Refuse(...)`) and keep its common way free of
+  // the report. Out of line.
+  HostErr Refuse(const void *handle, const char *operation, HostErr answer,
+                 const char *deadReason = "use of a released or unknown handle") const;
+
+ protected:
+  HandleKind handleKind_;
+  std::string suite_;
+  HandleRegistry &registry_;
+};
 
 template <class T>
-class HandleTable final : public LiveCounter {
+class HandleTable final : public LiveCounter, public HandleKindOwner {
  public:
   // kind names the objects in `dump refs` and findings ("TextRange"); suite names the suite
   // in findings.
   HandleTable(std::string kind, std::string suite, LiveCategory category)
-      : LiveCounter(std::move(kind), category),
-        handleKind_{Kind().c_str()},
-        suite_(std::move(suite)),
-        registry_(HostServices::The().handles) {}
+      : LiveCounter(std::move(kind), category), HandleKindOwner(Kind(), std::move(suite)) {}
 
   // A new object with one reference for the receiver; null when no handle is left (callers
   // answer that as out of memory).
@@ -62,6 +77,13 @@ class HandleTable final : public LiveCounter {
     Slot *slot = Find(ref, operation, "use of a released or unknown handle");
     return slot == nullptr ? nullptr : &slot->value;
   }
+  // The object behind a live handle of this kind; null for any other, reported by nobody:
+  // the caller answers null with Refuse().
+  template <class Ref>
+  T *Live(Ref ref) {
+    const uint64_t *index = registry_.LiveTarget(ref, handleKind_);
+    return index == nullptr ? nullptr : &slots_[static_cast<size_t>(*index)].value;
+  }
 
   template <class Ref>
   void AddRef(Ref ref, const char *operation) {
@@ -76,12 +98,17 @@ class HandleTable final : public LiveCounter {
   template <class Ref>
   void Release(Ref ref, const char *operation) {
     if (ref == nullptr) return;
-    Slot *slot = Find(ref, operation, "release of a dead reference");
-    if (slot == nullptr) return;
+    const uint64_t *index = registry_.LiveTarget(ref, handleKind_);
+    if (index == nullptr) [[unlikely]] {
+      Refuse(ref, operation, 0, "release of a dead reference");
+      return;
+    }
+    Slot &slot = slots_[static_cast<size_t>(*index)];
     --liveRefs_;
-    if (--slot->refs > 0) return;
-    slot->value = T{};
-    Free(static_cast<uint32_t>(slot - slots_.data()));
+    if (--slot.refs > 0) return;
+    // Values that hold memory give it back now; plain values are overwritten by the next Make.
+    if constexpr (!std::is_trivially_destructible_v<T>) slot.value = T{};
+    Free(static_cast<uint32_t>(*index));
     registry_.RemoveLive(ref);
   }
 
@@ -101,7 +128,7 @@ class HandleTable final : public LiveCounter {
   Slot *Find(const void *ref, const char *operation, const char *deadReason) {
     if (const uint64_t *index = registry_.LiveTarget(ref, handleKind_)) [[likely]]
       return &slots_[static_cast<size_t>(*index)];
-    ReportHandleMisuse(registry_.Classify(ref), handleKind_, suite_, operation, deadReason);
+    Refuse(ref, operation, 0, deadReason);
     return nullptr;
   }
   void Free(uint32_t index) {
@@ -109,9 +136,6 @@ class HandleTable final : public LiveCounter {
     freeSlot_ = index;
   }
 
-  HandleKind handleKind_;
-  std::string suite_;
-  HandleRegistry &registry_;
   std::vector<Slot> slots_;
   uint32_t freeSlot_ = kNoSlot;  // the last slot freed; the registry keeps stale handles apart
   size_t liveRefs_ = 0;

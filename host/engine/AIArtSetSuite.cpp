@@ -47,8 +47,7 @@ bool Matches(const AIArtMatch &match, int16_t type, int32_t attributes) {
          (attributes & match.whichAttr) == match.attr;
 }
 
-HostErr ZV_API NewArtSet(AIArtSet *artSet) {
-  ZV_FAILPOINT(NewArtSet);
+HostErr NewArtSet(AIArtSet *artSet) {
   if (artSet == nullptr) return kHostBadParameterErr;
   AIArtSet made = OpenDocuments().artSets.Make<AIArtSet>(ArtList{});
   if (made == nullptr) return kHostOutOfMemoryErr;
@@ -56,8 +55,7 @@ HostErr ZV_API NewArtSet(AIArtSet *artSet) {
   return kHostNoErr;
 }
 
-HostErr ZV_API DisposeArtSet(AIArtSet *artSet) {
-  ZV_FAILPOINT(DisposeArtSet);
+HostErr DisposeArtSet(AIArtSet *artSet) {
   if (artSet == nullptr) return kHostBadParameterErr;
   if (*artSet == nullptr) return kHostNoErr;
   // A set disposed of before is misuse, found (and named) by the lookup.
@@ -67,8 +65,7 @@ HostErr ZV_API DisposeArtSet(AIArtSet *artSet) {
   return kHostNoErr;
 }
 
-HostErr ZV_API MatchingArtSet(AIArtMatch *matches, int16_t numMatches, AIArtSet artSet) {
-  ZV_FAILPOINT(MatchingArtSet);
+HostErr MatchingArtSet(AIArtMatch *matches, int16_t numMatches, AIArtSet artSet) {
   ArtList *list = Find(artSet, "MatchingArtSet");
   if (list == nullptr || matches == nullptr || numMatches <= 0) return kHostBadParameterErr;
   const Document *document = OpenDocuments().Current();
@@ -87,16 +84,14 @@ HostErr ZV_API MatchingArtSet(AIArtMatch *matches, int16_t numMatches, AIArtSet 
   return kHostNoErr;
 }
 
-HostErr ZV_API CountArtSet(AIArtSet artSet, int32_t *count) {
-  ZV_FAILPOINT(CountArtSet);
+HostErr CountArtSet(AIArtSet artSet, int32_t *count) {
   const ArtList *list = Find(artSet, "CountArtSet");
   if (list == nullptr || count == nullptr) return kHostBadParameterErr;
   *count = static_cast<int32_t>(list->size());
   return kHostNoErr;
 }
 
-HostErr ZV_API IndexArtSet(AIArtSet artSet, int32_t index, AIArtHandle *art) {
-  ZV_FAILPOINT(IndexArtSet);
+HostErr IndexArtSet(AIArtSet artSet, int32_t index, AIArtHandle *art) {
   const ArtList *list = Find(artSet, "IndexArtSet");
   if (list == nullptr || art == nullptr) return kHostBadParameterErr;
   if (index < 0 || static_cast<size_t>(index) >= list->size()) return kHostBadParameterErr;
@@ -104,8 +99,7 @@ HostErr ZV_API IndexArtSet(AIArtSet artSet, int32_t index, AIArtHandle *art) {
   return kHostNoErr;
 }
 
-HostErr ZV_API AddArtToArtSet(AIArtSet artSet, AIArtHandle art) {
-  ZV_FAILPOINT(AddArtToArtSet);
+HostErr AddArtToArtSet(AIArtSet artSet, AIArtHandle art) {
   ArtList *list = Find(artSet, "AddArtToArtSet");
   Document *document = nullptr;
   uint32_t index = 0;
@@ -120,7 +114,7 @@ HostErr ZV_API AddArtToArtSet(AIArtSet artSet, AIArtHandle art) {
 #define ART_SET_OPERATIONS(X) \
   X(NewArtSet) X(DisposeArtSet) X(MatchingArtSet) X(CountArtSet) X(IndexArtSet) X(AddArtToArtSet)
 
-const AIArtSetSuite6 kTable = {ART_SET_OPERATIONS(ZV_TABLE_ENTRY)};
+const AIArtSetSuite6 kTable = {ART_SET_OPERATIONS(ZV_CHECKED_ENTRY)};
 
 }  // namespace
 

@@ -10,14 +10,13 @@ namespace {
 
 constexpr char kSuite[] = kAIDocumentListSuite;
 
-HostErr ZV_API Count(int32_t *count) {
-  ZV_FAILPOINT(Count);
+HostErr Count(int32_t *count) {
   if (count == nullptr) return kHostBadParameterErr;
   *count = OpenDocuments().Count();
   return kHostNoErr;
 }
 
-const AIDocumentListSuite6 kTable = {Count};
+const AIDocumentListSuite6 kTable = {ZV_CHECKED_ENTRY(Count)};
 
 }  // namespace
 

@@ -40,8 +40,7 @@ SpanList SelectedText(Document &document) {
   return list;
 }
 
-HostErr ZV_API GetTextSelection(TextRangesRef *ranges) {
-  ZV_FAILPOINT(GetTextSelection);
+HostErr GetTextSelection(TextRangesRef *ranges) {
   if (ranges == nullptr) return kHostBadParameterErr;
   Document *document = OpenDocuments().Current();
   if (document == nullptr) return kHostNoDocumentErr;
@@ -51,8 +50,7 @@ HostErr ZV_API GetTextSelection(TextRangesRef *ranges) {
   return kHostNoErr;
 }
 
-HostErr ZV_API HasTextSelection(HostBool *hasSelection) {
-  ZV_FAILPOINT(HasTextSelection);
+HostErr HasTextSelection(HostBool *hasSelection) {
   if (hasSelection == nullptr) return kHostBadParameterErr;
   Document *document = OpenDocuments().Current();
   if (document == nullptr) return kHostNoDocumentErr;
@@ -62,7 +60,7 @@ HostErr ZV_API HasTextSelection(HostBool *hasSelection) {
 
 #define DOCUMENT_OPERATIONS(X) X(GetTextSelection) X(HasTextSelection)
 
-const AIDocumentSuite12 kTable = {DOCUMENT_OPERATIONS(ZV_TABLE_ENTRY)};
+const AIDocumentSuite12 kTable = {DOCUMENT_OPERATIONS(ZV_CHECKED_ENTRY)};
 
 }  // namespace
 

@@ -22,8 +22,7 @@ HostErr FindFrame(AIArtHandle textFrame, const char *operation, Document *&docum
   return kHostNoErr;
 }
 
-HostErr ZV_API GetATETextRange(AIArtHandle textFrame, TextRangeRef *range) {
-  ZV_FAILPOINT(GetATETextRange);
+HostErr GetATETextRange(AIArtHandle textFrame, TextRangeRef *range) {
   if (range == nullptr) return kHostBadParameterErr;
   Document *document = nullptr;
   uint32_t index = 0;
@@ -34,8 +33,7 @@ HostErr ZV_API GetATETextRange(AIArtHandle textFrame, TextRangeRef *range) {
   return HandOut(Engine().ranges, whole, range) == kATENoError ? kHostNoErr : kHostOutOfMemoryErr;
 }
 
-HostErr ZV_API GetATETextFrame(AIArtHandle textFrame, TextFrameRef *frame) {
-  ZV_FAILPOINT(GetATETextFrame);
+HostErr GetATETextFrame(AIArtHandle textFrame, TextFrameRef *frame) {
   if (frame == nullptr) return kHostBadParameterErr;
   Document *document = nullptr;
   uint32_t index = 0;
@@ -47,7 +45,7 @@ HostErr ZV_API GetATETextFrame(AIArtHandle textFrame, TextFrameRef *frame) {
 
 #define TEXT_FRAME_OPERATIONS(X) X(GetATETextRange) X(GetATETextFrame)
 
-const AITextFrameSuite2 kTable = {TEXT_FRAME_OPERATIONS(ZV_TABLE_ENTRY)};
+const AITextFrameSuite2 kTable = {TEXT_FRAME_OPERATIONS(ZV_CHECKED_ENTRY)};
 
 }  // namespace
 

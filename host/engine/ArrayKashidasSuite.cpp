@@ -10,42 +10,42 @@ constexpr char kSuite[] = kATEArrayKashidasSuite;
 
 // The value at `index` of the array, or the error for a bad handle or index.
 ATEErr ValueAt(ArrayKashidasRef values, int32_t index, Kashidas *value, const char *operation) {
-  const ValueArray *array = Engine().kashidasArrays.Get(values, operation);
-  if (array == nullptr || value == nullptr) return kATEBadParameterErr;
+  const ValueArray *array = Engine().kashidasArrays.Live(values);
+  if (array == nullptr) [[unlikely]]
+    return Refuse(Engine().kashidasArrays, values, operation);
+  if (value == nullptr) return kATEBadParameterErr;
   if (index < 0 || index >= array->Size()) return kATEOutOfRangeErr;
   *value = array->At(index);
   return kATENoError;
 }
 
-ATEErr ZV_API GetSize(ArrayKashidasRef values, int32_t *size) {
-  ZV_FAILPOINT(GetSize);
-  const ValueArray *array = Engine().kashidasArrays.Get(values, "GetSize");
-  if (array == nullptr || size == nullptr) return kATEBadParameterErr;
+ATEErr GetSize(ArrayKashidasRef values, int32_t *size) {
+  const ValueArray *array = Engine().kashidasArrays.Live(values);
+  if (array == nullptr) [[unlikely]]
+    return Refuse(Engine().kashidasArrays, values, "GetSize");
+  if (size == nullptr) return kATEBadParameterErr;
   *size = array->Size();
   return kATENoError;
 }
 
-ATEErr ZV_API GetFirst(ArrayKashidasRef values, Kashidas *value) {
-  ZV_FAILPOINT(GetFirst);
+ATEErr GetFirst(ArrayKashidasRef values, Kashidas *value) {
   return ValueAt(values, 0, value, "GetFirst");
 }
 
-ATEErr ZV_API GetLast(ArrayKashidasRef values, Kashidas *value) {
-  ZV_FAILPOINT(GetLast);
+ATEErr GetLast(ArrayKashidasRef values, Kashidas *value) {
   const ValueArray *array = Engine().kashidasArrays.Get(values, "GetLast");
   if (array == nullptr) return kATEBadParameterErr;
   return ValueAt(values, array->Size() - 1, value, "GetLast");
 }
 
-ATEErr ZV_API Item(ArrayKashidasRef values, int32_t index, Kashidas *value) {
-  ZV_FAILPOINT(Item);
+ATEErr Item(ArrayKashidasRef values, int32_t index, Kashidas *value) {
   return ValueAt(values, index, value, "Item");
 }
 
 #define ARRAY_KASHIDAS_OPERATIONS(X) X(GetSize) X(GetFirst) X(GetLast) X(Item)
 
 const ATEArrayKashidasSuite kTable = {ZV_LEADING_ENTRIES(ArrayKashidasRef)
-                                          ARRAY_KASHIDAS_OPERATIONS(ZV_TABLE_ENTRY)};
+                                          ARRAY_KASHIDAS_OPERATIONS(ZV_CHECKED_ENTRY)};
 
 }  // namespace
 

@@ -13,8 +13,7 @@ HandleTable<CharFeatureSet> &Table() {
   return Engine().charFeatures;
 }
 
-ATEErr ZV_API Initialize(CharFeaturesRef *features) {
-  ZV_FAILPOINT(Initialize);
+ATEErr Initialize(CharFeaturesRef *features) {
   if (features == nullptr) return kATEBadParameterErr;
   return HandOut(Table(), CharFeatureSet{}, features);
 }
@@ -30,9 +29,8 @@ ATEErr ZV_API Initialize(CharFeaturesRef *features) {
 CHAR_FEATURES(ZV_FEATURE_GETTER)
 CHAR_FEATURES(ZV_FEATURE_SETTER)
 
-const ATECharFeaturesSuite kTable = {ZV_LEADING_ENTRIES(CharFeaturesRef) Initialize,
-                                     CHAR_FEATURES(ZV_FEATURE_GETTER_ENTRY)
-                                         CHAR_FEATURES(ZV_FEATURE_SETTER_ENTRY)};
+const ATECharFeaturesSuite kTable = {ZV_LEADING_ENTRIES(CharFeaturesRef) ZV_CHECKED_ENTRY(
+    Initialize) CHAR_FEATURES(ZV_FEATURE_GETTER_ENTRY) CHAR_FEATURES(ZV_FEATURE_SETTER_ENTRY)};
 
 }  // namespace
 

@@ -12,7 +12,10 @@ template <class Ref>
 ATEErr Inspect(CharInspectorRef inspector, CharAttribute attribute, HandleTable<ValueArray> &arrays,
                Ref *values, const char *operation) {
   if (values == nullptr) return kATEBadParameterErr;
-  SpanInStory found = Resolve(Engine().charInspectors, inspector, operation);
+  HandleTable<TextSpan> &inspectors = Engine().charInspectors;
+  SpanInStory found = LiveSpan(inspectors, inspector);
+  if (found.span == nullptr) [[unlikely]]
+    return Refuse(inspectors, inspector, operation);
   if (found.story == nullptr) return kATEBadParameterErr;
   ValueArray array;
   const TextSpan &span = *found.span;
@@ -23,30 +26,26 @@ ATEErr Inspect(CharInspectorRef inspector, CharAttribute attribute, HandleTable<
   return HandOut(arrays, std::move(array), values);
 }
 
-ATEErr ZV_API GetKashidas(CharInspectorRef inspector, ArrayKashidasRef *values) {
-  ZV_FAILPOINT(GetKashidas);
+ATEErr GetKashidas(CharInspectorRef inspector, ArrayKashidasRef *values) {
   return Inspect(inspector, kKashidas, Engine().kashidasArrays, values, "GetKashidas");
 }
 
-ATEErr ZV_API GetDirOverride(CharInspectorRef inspector, ArrayDirOverrideRef *values) {
-  ZV_FAILPOINT(GetDirOverride);
+ATEErr GetDirOverride(CharInspectorRef inspector, ArrayDirOverrideRef *values) {
   return Inspect(inspector, kDirOverride, Engine().dirOverrideArrays, values, "GetDirOverride");
 }
 
-ATEErr ZV_API GetDigitSet(CharInspectorRef inspector, ArrayDigitSetRef *values) {
-  ZV_FAILPOINT(GetDigitSet);
+ATEErr GetDigitSet(CharInspectorRef inspector, ArrayDigitSetRef *values) {
   return Inspect(inspector, kDigitSet, Engine().digitSetArrays, values, "GetDigitSet");
 }
 
-ATEErr ZV_API GetDiacVPos(CharInspectorRef inspector, ArrayDiacVPosRef *values) {
-  ZV_FAILPOINT(GetDiacVPos);
+ATEErr GetDiacVPos(CharInspectorRef inspector, ArrayDiacVPosRef *values) {
   return Inspect(inspector, kDiacVPos, Engine().diacVPosArrays, values, "GetDiacVPos");
 }
 
 #define CHAR_INSPECTOR_OPERATIONS(X) X(GetKashidas) X(GetDirOverride) X(GetDigitSet) X(GetDiacVPos)
 
 const ATECharInspectorSuite kTable = {ZV_LEADING_ENTRIES(CharInspectorRef)
-                                          CHAR_INSPECTOR_OPERATIONS(ZV_TABLE_ENTRY)};
+                                          CHAR_INSPECTOR_OPERATIONS(ZV_CHECKED_ENTRY)};
 
 }  // namespace
 

@@ -34,8 +34,10 @@ int32_t ToBits(Value value) {
 template <size_t N, class Ref, class Value>
 ATEErr ReadFeature(HandleTable<FeatureSet<N>> &table, Ref features, size_t attribute,
                    HostBool *isAssigned, Value *value, const char *operation) {
-  const FeatureSet<N> *set = table.Get(features, operation);
-  if (set == nullptr || value == nullptr) return kATEBadParameterErr;
+  const FeatureSet<N> *set = table.Live(features);
+  if (set == nullptr) [[unlikely]]
+    return Refuse(table, features, operation);
+  if (value == nullptr) return kATEBadParameterErr;
   if (isAssigned != nullptr) *isAssigned = set->IsAssigned(attribute) ? 1 : 0;
   *value = FromBits<Value>(set->values[attribute]);
   return kATENoError;
@@ -54,17 +56,15 @@ ATEErr WriteFeature(HandleTable<FeatureSet<N>> &table, Ref features, size_t attr
 // its getters and setters, their table entries and their names from that list. Each file
 // defines Table() and names its handle kind FeaturesRef.
 #define ZV_FEATURE_GETTER(Name, attribute, Value)                                     \
-  ATEErr ZV_API Get##Name(FeaturesRef features, HostBool *isAssigned, Value *value) { \
-    ZV_FAILPOINT(Get##Name);                                                          \
+  ATEErr Get##Name(FeaturesRef features, HostBool *isAssigned, Value *value) {        \
     return ReadFeature(Table(), features, attribute, isAssigned, value, "Get" #Name); \
   }
 #define ZV_FEATURE_SETTER(Name, attribute, Value)                          \
-  ATEErr ZV_API Set##Name(FeaturesRef features, Value value) {             \
-    ZV_FAILPOINT(Set##Name);                                               \
+  ATEErr Set##Name(FeaturesRef features, Value value) {                    \
     return WriteFeature(Table(), features, attribute, value, "Set" #Name); \
   }
-#define ZV_FEATURE_GETTER_ENTRY(Name, attribute, Value) Get##Name,
-#define ZV_FEATURE_SETTER_ENTRY(Name, attribute, Value) Set##Name,
+#define ZV_FEATURE_GETTER_ENTRY(Name, attribute, Value) ZV_CHECKED_ENTRY(Get##Name)
+#define ZV_FEATURE_SETTER_ENTRY(Name, attribute, Value) ZV_CHECKED_ENTRY(Set##Name)
 #define ZV_FEATURE_GETTER_NAME(Name, attribute, Value) "Get" #Name,
 #define ZV_FEATURE_SETTER_NAME(Name, attribute, Value) "Set" #Name,
 

@@ -13,8 +13,7 @@ HandleTable<ParaFeatureSet> &Table() {
   return Engine().paraFeatures;
 }
 
-ATEErr ZV_API Initialize(ParaFeaturesRef *features) {
-  ZV_FAILPOINT(Initialize);
+ATEErr Initialize(ParaFeaturesRef *features) {
   if (features == nullptr) return kATEBadParameterErr;
   return HandOut(Table(), ParaFeatureSet{}, features);
 }
@@ -29,9 +28,8 @@ ATEErr ZV_API Initialize(ParaFeaturesRef *features) {
 PARA_FEATURES(ZV_FEATURE_GETTER)
 PARA_FEATURES(ZV_FEATURE_SETTER)
 
-const ATEParaFeaturesSuite kTable = {ZV_LEADING_ENTRIES(ParaFeaturesRef) Initialize,
-                                     PARA_FEATURES(ZV_FEATURE_GETTER_ENTRY)
-                                         PARA_FEATURES(ZV_FEATURE_SETTER_ENTRY)};
+const ATEParaFeaturesSuite kTable = {ZV_LEADING_ENTRIES(ParaFeaturesRef) ZV_CHECKED_ENTRY(
+    Initialize) PARA_FEATURES(ZV_FEATURE_GETTER_ENTRY) PARA_FEATURES(ZV_FEATURE_SETTER_ENTRY)};
 
 }  // namespace
 

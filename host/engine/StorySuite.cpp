@@ -16,8 +16,7 @@ Story *Find(StoryRef story, const char *operation, StoryPlace &place) {
   return OpenDocuments().FindStory(place.document, place.story);
 }
 
-ATEErr ZV_API GetFrameCount(StoryRef story, int32_t *count) {
-  ZV_FAILPOINT(GetFrameCount);
+ATEErr GetFrameCount(StoryRef story, int32_t *count) {
   StoryPlace place;
   const Story *found = Find(story, "GetFrameCount", place);
   if (found == nullptr || count == nullptr) return kATEBadParameterErr;
@@ -25,8 +24,7 @@ ATEErr ZV_API GetFrameCount(StoryRef story, int32_t *count) {
   return kATENoError;
 }
 
-ATEErr ZV_API GetFrame(StoryRef story, int32_t index, TextFrameRef *frame) {
-  ZV_FAILPOINT(GetFrame);
+ATEErr GetFrame(StoryRef story, int32_t index, TextFrameRef *frame) {
   StoryPlace place;
   const Story *found = Find(story, "GetFrame", place);
   if (found == nullptr || frame == nullptr) return kATEBadParameterErr;
@@ -35,8 +33,7 @@ ATEErr ZV_API GetFrame(StoryRef story, int32_t index, TextFrameRef *frame) {
   return HandOut(Engine().frames, FramePlace{place.document, art}, frame);
 }
 
-ATEErr ZV_API GetTextRange(StoryRef story, TextRangeRef *range) {
-  ZV_FAILPOINT(GetTextRange);
+ATEErr GetTextRange(StoryRef story, TextRangeRef *range) {
   StoryPlace place;
   Story *found = Find(story, "GetTextRange", place);
   if (found == nullptr || range == nullptr) return kATEBadParameterErr;
@@ -47,7 +44,7 @@ ATEErr ZV_API GetTextRange(StoryRef story, TextRangeRef *range) {
 
 #define STORY_OPERATIONS(X) X(GetFrameCount) X(GetFrame) X(GetTextRange)
 
-const ATEStorySuite kTable = {ZV_LEADING_ENTRIES(StoryRef) STORY_OPERATIONS(ZV_TABLE_ENTRY)};
+const ATEStorySuite kTable = {ZV_LEADING_ENTRIES(StoryRef) STORY_OPERATIONS(ZV_CHECKED_ENTRY)};
 
 }  // namespace
 

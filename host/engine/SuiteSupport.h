@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <tuple>
 #include <type_traits>
 
 #include "host/core/Failpoint.h"
@@ -17,14 +18,46 @@ inline Documents &OpenDocuments() {
   return *gDocuments;
 }
 
-// Every operation that returns a code begins with its failure point; each file names its
-// suite kSuite. The operation's number is a constant, so the check is a counter's increment.
-#define ZV_FAILPOINT(operation)                                                                   \
-  if (HostErr failure = OpenDocuments().Failures().Take(ZV_FAILPOINT_NUMBER(kSuite, #operation))) \
-  return failure
-
 inline TextEngine &Engine() {
   return OpenDocuments().Engine();
+}
+
+// Takes the failure planned for this call of the operation numbered `operation`, or else
+// answers call(arguments). The way of every call while a failure is planned; out of line.
+ATEErr TakeFailureOrCall(uint32_t operation, ATEErr (*call)(const void *arguments),
+                         const void *arguments);
+
+// A suite function as the module calls it: the operation's failure point, then `Operation`.
+// While no failure is planned, the failure point is the call count's increment and one
+// branch, and the operation runs inline after it; a planned failure takes the way out of
+// line, so the common way saves no registers for it.
+template <auto Operation, const uint32_t &kNumber>
+struct Checked;
+template <class... Args, ATEErr (*Operation)(Args...), const uint32_t &kNumber>
+struct Checked<Operation, kNumber> {
+  static ATEErr ZV_API Call(Args... args) {
+    if (OpenDocuments().Failures().CountUnplanned(kNumber)) [[likely]]
+      return Operation(args...);
+    const std::tuple<Args...> arguments{args...};
+    return TakeFailureOrCall(kNumber, &CallWith, &arguments);
+  }
+
+ private:
+  static ATEErr CallWith(const void *arguments) {
+    return std::apply(Operation, *static_cast<const std::tuple<Args...> *>(arguments));
+  }
+};
+
+// A suite table's entry for an operation that returns a code; each file names its suite
+// kSuite.
+#define ZV_CHECKED_ENTRY(operation) \
+  Checked<operation, ZV_FAILPOINT_NUMBER(kSuite, #operation)>::Call,
+
+// Answers a handle that `table` does not hold live: reported as misuse of `operation`. A
+// function that ends with it keeps the report off its common way.
+template <class T, class Ref>
+ATEErr Refuse(const HandleTable<T> &table, Ref ref, const char *operation) {
+  return table.Refuse(ref, operation, kATEBadParameterErr);
 }
 
 // Hands out a new object with one reference for the caller.
@@ -43,13 +76,21 @@ struct SpanInStory {
   Story *story = nullptr;
 };
 
+// The span behind a live handle of `table`, and its story; no span for any other handle,
+// which the caller answers with Refuse().
+template <class Ref>
+SpanInStory LiveSpan(HandleTable<TextSpan> &table, Ref ref) {
+  SpanInStory found;
+  found.span = table.Live(ref);
+  if (found.span != nullptr) found.story = OpenDocuments().StoryOf(*found.span);
+  return found;
+}
+
+// The same, with any other handle reported as misuse of `operation`.
 template <class Ref>
 SpanInStory Resolve(HandleTable<TextSpan> &table, Ref ref, const char *operation) {
-  SpanInStory found;
-  found.span = table.Get(ref, operation);
-  if (found.span != nullptr) {
-    found.story = OpenDocuments().StoryOf(*found.span);
-  }
+  SpanInStory found = LiveSpan(table, ref);
+  if (found.span == nullptr) table.Refuse(ref, operation, kATEBadParameterErr);
   return found;
 }
 

@@ -17,8 +17,7 @@ Art *Find(TextFrameRef frame, const char *operation, FramePlace &place) {
   return document == nullptr ? nullptr : &document->art[place.art];
 }
 
-ATEErr ZV_API GetStory(TextFrameRef frame, StoryRef *story) {
-  ZV_FAILPOINT(GetStory);
+ATEErr GetStory(TextFrameRef frame, StoryRef *story) {
   FramePlace place;
   const Art *art = Find(frame, "GetStory", place);
   if (art == nullptr || story == nullptr) return kATEBadParameterErr;
@@ -26,8 +25,7 @@ ATEErr ZV_API GetStory(TextFrameRef frame, StoryRef *story) {
                  story);
 }
 
-ATEErr ZV_API GetTextRange(TextFrameRef frame, TextRangeRef *range) {
-  ZV_FAILPOINT(GetTextRange);
+ATEErr GetTextRange(TextFrameRef frame, TextRangeRef *range) {
   FramePlace place;
   const Art *art = Find(frame, "GetTextRange", place);
   if (art == nullptr || range == nullptr) return kATEBadParameterErr;
@@ -38,8 +36,7 @@ ATEErr ZV_API GetTextRange(TextFrameRef frame, TextRangeRef *range) {
                  range);
 }
 
-ATEErr ZV_API GetStoryDirection(TextFrameRef frame, int32_t *direction) {
-  ZV_FAILPOINT(GetStoryDirection);
+ATEErr GetStoryDirection(TextFrameRef frame, int32_t *direction) {
   FramePlace place;
   const Art *art = Find(frame, "GetStoryDirection", place);
   if (art == nullptr || direction == nullptr) return kATEBadParameterErr;
@@ -47,8 +44,7 @@ ATEErr ZV_API GetStoryDirection(TextFrameRef frame, int32_t *direction) {
   return kATENoError;
 }
 
-ATEErr ZV_API SetStoryDirection(TextFrameRef frame, int32_t direction) {
-  ZV_FAILPOINT(SetStoryDirection);
+ATEErr SetStoryDirection(TextFrameRef frame, int32_t direction) {
   FramePlace place;
   Art *art = Find(frame, "SetStoryDirection", place);
   if (art == nullptr) return kATEBadParameterErr;
@@ -60,7 +56,7 @@ ATEErr ZV_API SetStoryDirection(TextFrameRef frame, int32_t direction) {
   X(GetStory) X(GetTextRange) X(GetStoryDirection) X(SetStoryDirection)
 
 const ATETextFrameSuite kTable = {ZV_LEADING_ENTRIES(TextFrameRef)
-                                      TEXT_FRAME_OPERATIONS(ZV_TABLE_ENTRY)};
+                                      TEXT_FRAME_OPERATIONS(ZV_CHECKED_ENTRY)};
 
 }  // namespace
 

@@ -22,24 +22,20 @@ ATEErr ReadNumber(TextRangeRef range, Value *out, const char *operation,
   return kATENoError;
 }
 
-ATEErr ZV_API GetStart(TextRangeRef range, int32_t *start) {
-  ZV_FAILPOINT(GetStart);
+ATEErr GetStart(TextRangeRef range, int32_t *start) {
   return ReadNumber<int32_t>(range, start, "GetStart", [](const TextSpan &s) { return s.start; });
 }
 
-ATEErr ZV_API GetEnd(TextRangeRef range, int32_t *end) {
-  ZV_FAILPOINT(GetEnd);
+ATEErr GetEnd(TextRangeRef range, int32_t *end) {
   return ReadNumber<int32_t>(range, end, "GetEnd", [](const TextSpan &s) { return s.end; });
 }
 
-ATEErr ZV_API GetSize(TextRangeRef range, int32_t *size) {
-  ZV_FAILPOINT(GetSize);
+ATEErr GetSize(TextRangeRef range, int32_t *size) {
   return ReadNumber<int32_t>(range, size, "GetSize",
                              [](const TextSpan &s) { return s.end - s.start; });
 }
 
-ATEErr ZV_API IsEqual(TextRangeRef range, TextRangeRef other, HostBool *equal) {
-  ZV_FAILPOINT(IsEqual);
+ATEErr IsEqual(TextRangeRef range, TextRangeRef other, HostBool *equal) {
   if (equal == nullptr) return kATEBadParameterErr;
   SpanInStory first = Range(range, "IsEqual");
   SpanInStory second = Range(other, "IsEqual");
@@ -48,24 +44,23 @@ ATEErr ZV_API IsEqual(TextRangeRef range, TextRangeRef other, HostBool *equal) {
   return kATENoError;
 }
 
-ATEErr ZV_API GetStory(TextRangeRef range, StoryRef *story) {
-  ZV_FAILPOINT(GetStory);
+ATEErr GetStory(TextRangeRef range, StoryRef *story) {
   if (story == nullptr) return kATEBadParameterErr;
   SpanInStory found = Range(range, "GetStory");
   if (found.story == nullptr) return kATEBadParameterErr;
   return HandOut(Engine().stories, StoryPlace{found.span->document, found.span->story}, story);
 }
 
-ATEErr ZV_API GetCharInspector(TextRangeRef range, CharInspectorRef *inspector) {
-  ZV_FAILPOINT(GetCharInspector);
+ATEErr GetCharInspector(TextRangeRef range, CharInspectorRef *inspector) {
   if (inspector == nullptr) return kATEBadParameterErr;
-  SpanInStory found = Range(range, "GetCharInspector");
+  SpanInStory found = LiveSpan(Engine().ranges, range);
+  if (found.span == nullptr) [[unlikely]]
+    return Refuse(Engine().ranges, range, "GetCharInspector");
   if (found.story == nullptr) return kATEBadParameterErr;
   return HandOut(Engine().charInspectors, *found.span, inspector);
 }
 
-ATEErr ZV_API GetParaFeatures(TextRangeRef range, ParaFeaturesRef *features) {
-  ZV_FAILPOINT(GetParaFeatures);
+ATEErr GetParaFeatures(TextRangeRef range, ParaFeaturesRef *features) {
   if (features == nullptr) return kATEBadParameterErr;
   SpanInStory found = Range(range, "GetParaFeatures");
   if (found.story == nullptr) return kATEBadParameterErr;
@@ -75,10 +70,11 @@ ATEErr ZV_API GetParaFeatures(TextRangeRef range, ParaFeaturesRef *features) {
   return HandOut(Engine().paraFeatures, read, features);
 }
 
-ATEErr ZV_API GetCharFeatures(TextRangeRef range, CharFeaturesRef *features) {
-  ZV_FAILPOINT(GetCharFeatures);
+ATEErr GetCharFeatures(TextRangeRef range, CharFeaturesRef *features) {
   if (features == nullptr) return kATEBadParameterErr;
-  SpanInStory found = Range(range, "GetCharFeatures");
+  SpanInStory found = LiveSpan(Engine().ranges, range);
+  if (found.span == nullptr) [[unlikely]]
+    return Refuse(Engine().ranges, range, "GetCharFeatures");
   if (found.story == nullptr) return kATEBadParameterErr;
   CharFeatureSet read;
   bool first = true;
@@ -87,8 +83,7 @@ ATEErr ZV_API GetCharFeatures(TextRangeRef range, CharFeaturesRef *features) {
   return HandOut(Engine().charFeatures, read, features);
 }
 
-ATEErr ZV_API SetLocalParaFeatures(TextRangeRef range, ParaFeaturesRef features) {
-  ZV_FAILPOINT(SetLocalParaFeatures);
+ATEErr SetLocalParaFeatures(TextRangeRef range, ParaFeaturesRef features) {
   SpanInStory found = Range(range, "SetLocalParaFeatures");
   const ParaFeatureSet *set = Engine().paraFeatures.Get(features, "SetLocalParaFeatures");
   if (found.story == nullptr || set == nullptr) return kATEBadParameterErr;
@@ -96,8 +91,7 @@ ATEErr ZV_API SetLocalParaFeatures(TextRangeRef range, ParaFeaturesRef features)
   return kATENoError;
 }
 
-ATEErr ZV_API SetLocalCharFeatures(TextRangeRef range, CharFeaturesRef features) {
-  ZV_FAILPOINT(SetLocalCharFeatures);
+ATEErr SetLocalCharFeatures(TextRangeRef range, CharFeaturesRef features) {
   SpanInStory found = Range(range, "SetLocalCharFeatures");
   const CharFeatureSet *set = Engine().charFeatures.Get(features, "SetLocalCharFeatures");
   if (found.story == nullptr || set == nullptr) return kATEBadParameterErr;
@@ -105,16 +99,17 @@ ATEErr ZV_API SetLocalCharFeatures(TextRangeRef range, CharFeaturesRef features)
   return kATENoError;
 }
 
-#define TEXT_RANGE_OPERATIONS(X)                                                                \
-  X(GetStart)                                                                                   \
-  X(GetEnd)                                                                                     \
-  X(GetSize)                                                                                    \
-  X(IsEqual)                                                                                    \
-  X(GetStory) X(GetCharInspector) X(GetParaFeatures) X(GetCharFeatures) X(SetLocalParaFeatures) \
+#define TEXT_RANGE_OPERATIONS(X)                                                    \
+  X(GetStart)                                                                       \
+  X(GetEnd)                                                                         \
+  X(GetSize)                                                                        \
+  X(IsEqual)                                                                        \
+  X(GetStory)                                                                       \
+  X(GetCharInspector) X(GetParaFeatures) X(GetCharFeatures) X(SetLocalParaFeatures) \
       X(SetLocalCharFeatures)
 
 const ATETextRangeSuite kTable = {ZV_LEADING_ENTRIES(TextRangeRef)
-                                      TEXT_RANGE_OPERATIONS(ZV_TABLE_ENTRY)};
+                                      TEXT_RANGE_OPERATIONS(ZV_CHECKED_ENTRY)};
 
 }  // namespace
 

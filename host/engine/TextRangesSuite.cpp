@@ -12,30 +12,26 @@ SpanList *Ranges(TextRangesRef ranges, const char *operation) {
   return Engine().rangeSets.Get(ranges, operation);
 }
 
-ATEErr ZV_API Initialize(TextRangesRef *ranges) {
-  ZV_FAILPOINT(Initialize);
+ATEErr Initialize(TextRangesRef *ranges) {
   if (ranges == nullptr) return kATEBadParameterErr;
   return HandOut(Engine().rangeSets, SpanList{}, ranges);
 }
 
-ATEErr ZV_API GetSize(TextRangesRef ranges, int32_t *size) {
-  ZV_FAILPOINT(GetSize);
+ATEErr GetSize(TextRangesRef ranges, int32_t *size) {
   SpanList *list = Ranges(ranges, "GetSize");
   if (list == nullptr || size == nullptr) return kATEBadParameterErr;
   *size = static_cast<int32_t>(list->spans.size());
   return kATENoError;
 }
 
-ATEErr ZV_API Item(TextRangesRef ranges, int32_t index, TextRangeRef *range) {
-  ZV_FAILPOINT(Item);
+ATEErr Item(TextRangesRef ranges, int32_t index, TextRangeRef *range) {
   SpanList *list = Ranges(ranges, "Item");
   if (list == nullptr || range == nullptr) return kATEBadParameterErr;
   if (index < 0 || static_cast<size_t>(index) >= list->spans.size()) return kATEOutOfRangeErr;
   return HandOut(Engine().ranges, list->spans[static_cast<size_t>(index)], range);
 }
 
-ATEErr ZV_API Add(TextRangesRef ranges, TextRangeRef range) {
-  ZV_FAILPOINT(Add);
+ATEErr Add(TextRangesRef ranges, TextRangeRef range) {
   SpanList *list = Ranges(ranges, "Add");
   SpanInStory added = Resolve(Engine().ranges, range, "Add");
   if (list == nullptr || added.story == nullptr) return kATEBadParameterErr;
@@ -43,8 +39,7 @@ ATEErr ZV_API Add(TextRangesRef ranges, TextRangeRef range) {
   return kATENoError;
 }
 
-ATEErr ZV_API GetCharFeatures(TextRangesRef ranges, CharFeaturesRef *features) {
-  ZV_FAILPOINT(GetCharFeatures);
+ATEErr GetCharFeatures(TextRangesRef ranges, CharFeaturesRef *features) {
   SpanList *list = Ranges(ranges, "GetCharFeatures");
   if (list == nullptr || features == nullptr) return kATEBadParameterErr;
   CharFeatureSet read;
@@ -57,8 +52,7 @@ ATEErr ZV_API GetCharFeatures(TextRangesRef ranges, CharFeaturesRef *features) {
   return HandOut(Engine().charFeatures, read, features);
 }
 
-ATEErr ZV_API SetLocalCharFeatures(TextRangesRef ranges, CharFeaturesRef features) {
-  ZV_FAILPOINT(SetLocalCharFeatures);
+ATEErr SetLocalCharFeatures(TextRangesRef ranges, CharFeaturesRef features) {
   SpanList *list = Ranges(ranges, "SetLocalCharFeatures");
   const CharFeatureSet *set = Engine().charFeatures.Get(features, "SetLocalCharFeatures");
   if (list == nullptr || set == nullptr) return kATEBadParameterErr;
@@ -74,8 +68,7 @@ ATEErr ZV_API SetLocalCharFeatures(TextRangesRef ranges, CharFeaturesRef feature
   return kATENoError;
 }
 
-ATEErr ZV_API GetTextRunsIterator(TextRangesRef ranges, TextRunsIteratorRef *runs) {
-  ZV_FAILPOINT(GetTextRunsIterator);
+ATEErr GetTextRunsIterator(TextRangesRef ranges, TextRunsIteratorRef *runs) {
   SpanList *list = Ranges(ranges, "GetTextRunsIterator");
   if (list == nullptr || runs == nullptr) return kATEBadParameterErr;
   RunWalk walk;
@@ -89,7 +82,7 @@ ATEErr ZV_API GetTextRunsIterator(TextRangesRef ranges, TextRunsIteratorRef *run
   X(GetSize) X(Item) X(Add) X(GetCharFeatures) X(SetLocalCharFeatures) X(GetTextRunsIterator)
 
 const ATETextRangesSuite kTable = {ZV_LEADING_ENTRIES(TextRangesRef)
-                                       TEXT_RANGES_OPERATIONS(ZV_TABLE_ENTRY)};
+                                       TEXT_RANGES_OPERATIONS(ZV_CHECKED_ENTRY)};
 
 }  // namespace
 

@@ -11,66 +11,76 @@ namespace {
 
 constexpr char kSuite[] = kATETextRunsIteratorSuite;
 
-// The walk behind a handle, and the story of its current range (null when done).
-struct WalkInStory {
-  RunWalk *walk = nullptr;
-  Story *story = nullptr;
-};
-
-// kATENoError with the walk found; a closed document's walk is refused like a dead handle.
-ATEErr Find(TextRunsIteratorRef runs, const char *operation, WalkInStory &found) {
-  found.walk = Engine().runWalks.Get(runs, operation);
-  if (found.walk == nullptr) return kATEBadParameterErr;
-  if (found.walk->Done()) return kATENoError;
-  found.story = OpenDocuments().StoryOf(found.walk->spans[found.walk->span]);
-  return found.story == nullptr ? kATEBadParameterErr : kATENoError;
+HandleTable<RunWalk> &Walks() {
+  return Engine().runWalks;
 }
 
-ATEErr ZV_API MoveToFirst(TextRunsIteratorRef runs) {
-  ZV_FAILPOINT(MoveToFirst);
-  RunWalk *walk = Engine().runWalks.Get(runs, "MoveToFirst");
-  if (walk == nullptr) return kATEBadParameterErr;
+// What a step of a walk needs: the walk behind a live handle, and the story of the range it
+// is in. No walk: a handle to refuse; else `error` is kATENoError, or the answer for a walk
+// that is done or whose document is closed.
+struct Step {
+  RunWalk *walk = nullptr;
+  const Story *story = nullptr;
+  ATEErr error = kATENoError;
+};
+
+Step StepOf(TextRunsIteratorRef runs) {
+  Step step;
+  step.walk = Walks().Live(runs);
+  if (step.walk == nullptr) return step;
+  if (step.walk->Done()) {
+    step.error = kATEOutOfRangeErr;
+    return step;
+  }
+  step.story = OpenDocuments().StoryOf(step.walk->spans[step.walk->span]);
+  if (step.story == nullptr) step.error = kATEBadParameterErr;
+  return step;
+}
+
+ATEErr MoveToFirst(TextRunsIteratorRef runs) {
+  RunWalk *walk = Walks().Live(runs);
+  if (walk == nullptr) [[unlikely]]
+    return Refuse(Walks(), runs, "MoveToFirst");
   walk->MoveToFirst();
   return kATENoError;
 }
 
 // Whether a run remains is the walk's own state; the document is asked for by the steps
 // that read text.
-ATEErr ZV_API IsNotDone(TextRunsIteratorRef runs, HostBool *notDone) {
-  ZV_FAILPOINT(IsNotDone);
-  const RunWalk *walk = Engine().runWalks.Get(runs, "IsNotDone");
-  if (walk == nullptr || notDone == nullptr) return kATEBadParameterErr;
+ATEErr IsNotDone(TextRunsIteratorRef runs, HostBool *notDone) {
+  const RunWalk *walk = Walks().Live(runs);
+  if (walk == nullptr) [[unlikely]]
+    return Refuse(Walks(), runs, "IsNotDone");
+  if (notDone == nullptr) return kATEBadParameterErr;
   *notDone = walk->Done() ? 0 : 1;
   return kATENoError;
 }
 
-ATEErr ZV_API Next(TextRunsIteratorRef runs) {
-  ZV_FAILPOINT(Next);
-  WalkInStory found;
-  if (ATEErr err = Find(runs, "Next", found)) return err;
-  RunWalk &walk = *found.walk;
-  if (walk.Done()) return kATEOutOfRangeErr;
-  uint32_t run = found.story->RunAt(walk.cursor, walk.runHint);
-  walk.cursor = std::min(found.story->RunEnd(run), walk.spans[walk.span].end);
-  walk.runHint = run + 1;
-  walk.Settle();
+ATEErr Next(TextRunsIteratorRef runs) {
+  const auto [walk, story, error] = StepOf(runs);
+  if (walk == nullptr) [[unlikely]]
+    return Refuse(Walks(), runs, "Next");
+  if (error != kATENoError) return error;
+  uint32_t run = story->RunAt(walk->cursor, walk->runHint);
+  walk->cursor = std::min(story->RunEnd(run), walk->spans[walk->span].end);
+  walk->runHint = run + 1;
+  walk->Settle();
   return kATENoError;
 }
 
-ATEErr ZV_API Item(TextRunsIteratorRef runs, TextRangeRef *run) {
-  ZV_FAILPOINT(Item);
+ATEErr Item(TextRunsIteratorRef runs, TextRangeRef *run) {
   if (run == nullptr) return kATEBadParameterErr;
-  WalkInStory found;
-  if (ATEErr err = Find(runs, "Item", found)) return err;
-  RunWalk &walk = *found.walk;
-  if (walk.Done()) return kATEOutOfRangeErr;
-  const TextSpan &span = walk.spans[walk.span];
-  uint32_t index = found.story->RunAt(walk.cursor, walk.runHint);
-  walk.runHint = index;
-  int32_t end = std::min(found.story->RunEnd(index), span.end);
+  const auto [walk, story, error] = StepOf(runs);
+  if (walk == nullptr) [[unlikely]]
+    return Refuse(Walks(), runs, "Item");
+  if (error != kATENoError) return error;
+  const TextSpan &span = walk->spans[walk->span];
+  uint32_t index = story->RunAt(walk->cursor, walk->runHint);
+  walk->runHint = index;
+  int32_t end = std::min(story->RunEnd(index), span.end);
   // The run's range starts out knowing its story, as the walk's range does.
   return HandOut(Engine().ranges,
-                 TextSpan{span.document, span.story, walk.cursor, end, index, span.cachedEpoch,
+                 TextSpan{span.document, span.story, walk->cursor, end, index, span.cachedEpoch,
                           span.cachedStory},
                  run);
 }
@@ -78,7 +88,7 @@ ATEErr ZV_API Item(TextRunsIteratorRef runs, TextRangeRef *run) {
 #define TEXT_RUNS_ITERATOR_OPERATIONS(X) X(MoveToFirst) X(IsNotDone) X(Next) X(Item)
 
 const ATETextRunsIteratorSuite kTable = {ZV_LEADING_ENTRIES(TextRunsIteratorRef)
-                                             TEXT_RUNS_ITERATOR_OPERATIONS(ZV_TABLE_ENTRY)};
+                                             TEXT_RUNS_ITERATOR_OPERATIONS(ZV_CHECKED_ENTRY)};
 
 }  // namespace
 

@@ -563,6 +563,100 @@ TEST_F(EngineSuiteTest, EveryReferenceIsCountedByKindUntilItsLastRelease) {
   ExpectNothingAlive();
 }
 
+// A call takes one way while no failure is planned and another while one is: both count it
+// alike and answer alike.
+TEST_F(EngineSuiteTest, CallsAreCountedAndAnsweredAlikeWhetherOrNotAFailureIsPlanned) {
+  const std::string itemName = "ATE TextRunsIterator Suite/Item";
+  Run("select text 0 0 6");
+  TextRangesRef selection = SelectedRanges();
+  TextRunsIteratorRef walk = nullptr;
+  ASSERT_EQ(ranges_.GetTextRunsIterator(selection, &walk), 0);
+  const zvhost::FailurePlan &failures = harness_.host().failures;
+  const uint64_t before = failures.Calls(itemName);
+
+  // Item's call number before+3 fails: the steps before it go the planned way, those after
+  // it, with the rule used up, the common way again.
+  Run("fail \"" + itemName + ":NESS@" + std::to_string(before + 3) + "\"");
+  RunList seen;
+  std::vector<ATEErr> answers;
+  for (int step = 0; step < 5; ++step) {
+    TextRangeRef run = nullptr;
+    answers.push_back(runs_.Item(walk, &run));
+    if (run != nullptr) {
+      seen.push_back(Bounds(run));
+      range_.Release(run);
+    }
+    if (answers.back() == 0) {
+      ASSERT_EQ(runs_.Next(walk), 0);
+    }
+  }
+  EXPECT_EQ(answers, (std::vector<ATEErr>{0, 0, kNess, 0, kATEOutOfRangeErr}));
+  EXPECT_EQ(seen, (RunList{{0, 2}, {2, 4}, {4, 6}}));
+  EXPECT_EQ(failures.Calls(itemName), before + 5);
+  runs_.Release(walk);
+  ranges_.Release(selection);
+  ExpectNothingAlive();
+}
+
+// The run walk's steps and the readers of each run report a handle they cannot use under
+// their own operation's name; a null handle is refused without a report.
+TEST_F(EngineSuiteTest, TheStepsOfARunWalkReportMisuseUnderTheirOwnNames) {
+  TextRangesRef selection = SelectedRanges();
+  TextRunsIteratorRef walk = nullptr;
+  ASSERT_EQ(ranges_.GetTextRunsIterator(selection, &walk), 0);
+  TextRangeRef range = RangeOf(0, 0, 4);
+  CharFeaturesRef features = nullptr;
+  ASSERT_EQ(range_.GetCharFeatures(range, &features), 0);
+  CharInspectorRef inspector = nullptr;
+  ASSERT_EQ(range_.GetCharInspector(range, &inspector), 0);
+  ArrayKashidasRef kashidas = nullptr;
+  ASSERT_EQ(inspector_.GetKashidas(inspector, &kashidas), 0);
+  runs_.Release(walk);
+  chars_.Release(features);
+  kashidas_.Release(kashidas);
+  inspector_.Release(inspector);
+  expectFindings_ = true;
+
+  HostBool notDone = 0;
+  TextRangeRef run = nullptr;
+  DigitSet digits = 0;
+  int32_t size = 0;
+  Kashidas value = 0;
+  const ATEErr answers[] = {
+      runs_.IsNotDone(walk, &notDone),
+      runs_.Next(walk),
+      runs_.Item(walk, &run),
+      runs_.MoveToFirst(walk),
+      range_.GetCharFeatures(reinterpret_cast<TextRangeRef>(selection), &features),
+      range_.GetCharInspector(nullptr, &inspector),
+      chars_.GetDigitSet(features, nullptr, &digits),
+      inspector_.GetKashidas(inspector, &kashidas),
+      kashidas_.GetSize(kashidas, &size),
+      kashidas_.Item(kashidas, 0, &value),
+  };
+  for (ATEErr answer : answers) EXPECT_EQ(answer, kATEBadParameterErr);
+  std::vector<std::string> found;
+  for (const auto &finding : harness_.host().findings.All()) {
+    found.push_back(finding.operation + ": " + finding.reason);
+  }
+  const std::string dead = ": use of a released or unknown handle";
+  EXPECT_EQ(found, (std::vector<std::string>{
+                       "ATE TextRunsIterator Suite/IsNotDone" + dead,
+                       "ATE TextRunsIterator Suite/Next" + dead,
+                       "ATE TextRunsIterator Suite/Item" + dead,
+                       "ATE TextRunsIterator Suite/MoveToFirst" + dead,
+                       "ATE TextRange Suite/GetCharFeatures: TextRange expected, but the handle "
+                       "names an object of another kind",
+                       "ATE CharFeatures Suite/GetDigitSet" + dead,
+                       "ATE CharInspector Suite/GetKashidas" + dead,
+                       "ATE ArrayKashidas Suite/GetSize" + dead,
+                       "ATE ArrayKashidas Suite/Item" + dead,
+                   }));
+  range_.Release(range);
+  ranges_.Release(selection);
+  ExpectNothingAlive();
+}
+
 TEST_F(EngineSuiteTest, EveryOperationThatReturnsACodeCanBeMadeToFail) {
   std::vector<std::string> all = harness_.host().suites.AllOperations();
   auto listed = [&](const std::string &name) {
