@@ -32,8 +32,8 @@ int32_t ToBits(Value value) {
 
 // `isAssigned` may be null: the caller does not want the flag.
 template <size_t N, class Ref, class Value>
-ATEErr ReadFeature(HandleTable<FeatureSet<N>> &table, Ref features, size_t attribute,
-                   HostBool *isAssigned, Value *value, const char *operation) {
+inline ATEErr ReadFeature(HandleTable<FeatureSet<N>> &table, Ref features, size_t attribute,
+                          HostBool *isAssigned, Value *value, const char *operation) {
   const FeatureSet<N> *set = table.Live(features);
   if (set == nullptr) [[unlikely]]
     return Refuse(table, features, operation);

@@ -56,13 +56,13 @@ struct Checked<Operation, kNumber> {
 // Answers a handle that `table` does not hold live: reported as misuse of `operation`. A
 // function that ends with it keeps the report off its common way.
 template <class T, class Ref>
-ATEErr Refuse(const HandleTable<T> &table, Ref ref, const char *operation) {
+inline ATEErr Refuse(const HandleTable<T> &table, Ref ref, const char *operation) {
   return table.Refuse(ref, operation, kATEBadParameterErr);
 }
 
 // Hands out a new object with one reference for the caller.
 template <class Ref, class T>
-ATEErr HandOut(HandleTable<T> &table, T value, Ref *out) {
+inline ATEErr HandOut(HandleTable<T> &table, T value, Ref *out) {
   Ref ref = table.template Make<Ref>(std::move(value));
   if (ref == nullptr) return kATEOutOfMemoryErr;
   *out = ref;
@@ -79,7 +79,7 @@ struct SpanInStory {
 // The span behind a live handle of `table`, and its story; no span for any other handle,
 // which the caller answers with Refuse().
 template <class Ref>
-SpanInStory LiveSpan(HandleTable<TextSpan> &table, Ref ref) {
+inline SpanInStory LiveSpan(HandleTable<TextSpan> &table, Ref ref) {
   SpanInStory found;
   found.span = table.Live(ref);
   if (found.span != nullptr) found.story = OpenDocuments().StoryOf(*found.span);

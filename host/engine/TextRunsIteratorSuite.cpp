@@ -24,7 +24,7 @@ struct Step {
   ATEErr error = kATENoError;
 };
 
-Step StepOf(TextRunsIteratorRef runs) {
+inline Step StepOf(TextRunsIteratorRef runs) {
   Step step;
   step.walk = Walks().Live(runs);
   if (step.walk == nullptr) return step;
