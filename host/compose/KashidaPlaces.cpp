@@ -159,13 +159,53 @@ bool IsWordCharacter(char32_t c) {
   return (U_MASK(u_charType(static_cast<UChar32>(c))) & kWordCategories) != 0;
 }
 
+bool IsMark(char32_t c) {
+  return (U_GET_GC_MASK(static_cast<UChar32>(c)) & U_GC_M_MASK) != 0;
+}
+
+// The positions of the characters before and after `index`, marks passed over; npos past
+// the text's ends.
+size_t Previous(std::u32string_view text, size_t index) {
+  while (index > 0 && IsMark(text[index - 1])) --index;
+  return index > 0 ? index - 1 : std::u32string_view::npos;
+}
+size_t Next(std::u32string_view text, size_t index) {
+  do {
+    ++index;
+  } while (index < text.size() && IsMark(text[index]));
+  return index < text.size() ? index : std::u32string_view::npos;
+}
+
+// Fonts draw the name of God, الله, as one ligature: lam, lam and heh (with or without their
+// marks) ending a word, after an alef (ال, and its prefixed forms والله, بالله) or at the
+// word's start (لله). An elongation would break the ligature, so none goes inside it.
+// Returns whether joiners[i] is one of the two lams.
+bool InNameOfGod(std::span<const Joiner> joiners, size_t i, std::u32string_view text) {
+  auto ligature = [&](size_t lam) {
+    if (lam + 2 >= joiners.size()) return false;
+    const Joiner &first = joiners[lam];
+    const Joiner &heh = joiners[lam + 2];
+    if (first.group != U_JG_LAM || joiners[lam + 1].group != U_JG_LAM || heh.group != U_JG_HEH) {
+      return false;
+    }
+    const size_t before = Previous(text, first.index);
+    const size_t after = Next(text, heh.index);
+    const bool afterAlef =
+        lam > 0 && joiners[lam - 1].group == U_JG_ALEF && joiners[lam - 1].index == before;
+    const bool wordStart = before == std::u32string_view::npos || !IsWordCharacter(text[before]);
+    const bool wordEnd = after == std::u32string_view::npos || !IsWordCharacter(text[after]);
+    return (afterAlef || wordStart) && wordEnd;
+  };
+  return ligature(i) || (i > 0 && ligature(i - 1));
+}
+
 }  // namespace
 
 std::vector<KashidaPlace> KashidaPlaces(std::u32string_view text) {
   const std::vector<Joiner> joiners = Joiners(text);
   std::vector<KashidaPlace> places;
   for (size_t i = 0; i + 1 < joiners.size(); ++i) {
-    if (!MayElongate(joiners[i], joiners[i + 1])) continue;
+    if (!MayElongate(joiners[i], joiners[i + 1]) || InNameOfGod(joiners, i, text)) continue;
     const Neighbourhood neighbourhood{joiners[i], joiners[i + 1],
                                       i + 2 < joiners.size() ? &joiners[i + 2] : nullptr,
                                       i + 3 < joiners.size() ? &joiners[i + 3] : nullptr};

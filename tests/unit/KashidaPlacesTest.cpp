@@ -64,6 +64,10 @@ TEST(KashidaPlaces, RealWordsGiveThePlacesAndPrioritiesOfTheNaskhList) {
       {U"كَتَبَ", {{0, 8}, {2, 7}}, {{2, 7}}},                    // marks skipped, letters named
       {U"مستشفى", {{0, 8}, {1, 2}, {2, 8}, {3, 2}, {4, 7}}, {{3, 2}}},  // tie: the later
       {U"شهر", {{0, 2}, {1, 7}}, {{0, 2}}},  // Sheen is of the Seen family
+      {U"بالله", {{0, 4}}, {{0, 4}}},        // the name of God after a prefix: none inside
+      {U"عبدالله", {{0, 8}, {1, 3}}, {{1, 3}}},
+      {U"ظلله", {{0, 8}, {1, 8}, {2, 3}}, {{2, 3}}},  // lam, lam, heh after no alef: a word
+      {U"الله،", {}, {}},                             // punctuation ends the word
   };
   for (const WordCase &c : cases) {
     EXPECT_EQ(Pairs(KashidaPlaces(c.text)), c.places) << Utf8(c.text);
@@ -73,14 +77,15 @@ TEST(KashidaPlaces, RealWordsGiveThePlacesAndPrioritiesOfTheNaskhList) {
 
 TEST(KashidaPlaces, NoneWhereTheRulesForbidThem) {
   const std::u32string_view cases[] = {
-      U"لا",       U"لَا",  U"لأن", U"الآن",  // inside lam-alef, marks or not
-      U"ﻻ",                                  // the ligature as one presentation form
-      U"دور",      U"ردا", U"و",   U"ا",     // non-joining letters: nothing follows them joined
-      U"بـ",       U"ـب",                    // a tatweel at a word's end or start
-      U"hello",    U"abc",                   // Latin
-      U"١٢٣",      U"۴۵۶", U"123",           // digits of every set
-      U"ب1ب",      U"ب ب", U"ب،ب",           // letters parted by a digit, a space, punctuation
-      U"ب\u200dب", U"",                      // a joiner is not a letter; nothing at all
+      U"لا",       U"لَا",   U"لأن", U"الآن",   // inside lam-alef, marks or not
+      U"ﻻ",                                    // the ligature as one presentation form
+      U"دور",      U"ردا",  U"و",   U"ا",      // non-joining letters: nothing follows them joined
+      U"بـ",       U"ـب",                      // a tatweel at a word's end or start
+      U"hello",    U"abc",                     // Latin
+      U"١٢٣",      U"۴۵۶",  U"123",            // digits of every set
+      U"ب1ب",      U"ب ب",  U"ب،ب",            // letters parted by a digit, a space, punctuation
+      U"ب\u200dب", U"",                        // a joiner is not a letter; nothing at all
+      U"الله",     U"اللّٰه", U"لله", U"والله",  // the name of God is one ligature, marks or not
   };
   for (std::u32string_view text : cases) {
     EXPECT_TRUE(KashidaPlaces(text).empty()) << Utf8(text);
