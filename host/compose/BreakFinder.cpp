@@ -8,17 +8,24 @@
 
 namespace zvhost::compose {
 
-BreakOpportunities FindBreakOpportunities(const ParagraphText &text,
-                                          const ShapedParagraph &shaped) {
+BreakOpportunities FindBreakOpportunities(const ParagraphText &text, const ShapedParagraph &shaped,
+                                          const std::vector<KashidaPlace> &kashidaPlaces,
+                                          double kashidaStretch) {
   int32_t length = text.Length();
-  // Running sums per code point: widths of the clusters before it, and their stretch.
+  // Running sums per code point: widths of the clusters before it, and their stretch. A
+  // kashida place's stretch counts at the letter after it, so a line holds it when it holds
+  // both letters.
   std::vector<double> width(length + 1, 0), stretch(length + 1, 0);
+  auto place = kashidaPlaces.begin();
   for (int32_t at = 0; at < length; ++at) {
     const ShapedCluster &cluster = shaped.clusters[shaped.clusterOf[at]];
     double advance = cluster.start == at ? cluster.advance : 0;
     width[at + 1] = width[at] + advance;
     stretch[at + 1] =
         stretch[at] + (IsJustifiableSpace(text.text[at]) ? advance * kSpaceStretch : 0);
+    for (; place != kashidaPlaces.end() && static_cast<int32_t>(place->after) + 1 == at; ++place) {
+      stretch[at + 1] += kashidaStretch;
+    }
   }
 
   BreakOpportunities breaks;

@@ -2,6 +2,7 @@
 // (ICU's line break iterator), with the widths the line breaker measures lines by.
 #pragma once
 
+#include "host/compose/KashidaPlaces.h"
 #include "host/compose/LineBreaking.h"
 #include "host/compose/ParagraphText.h"
 #include "host/compose/ShapedParagraph.h"
@@ -20,7 +21,11 @@ inline bool IsTrailingSpace(char32_t c) {
   return c == U' ' || c == U'\t' || c == U'\u3000' || c == U'\u2028';
 }
 
-// Opportunities of `text`, widths in font units. Throws std::runtime_error when ICU fails.
-BreakOpportunities FindBreakOpportunities(const ParagraphText &text, const ShapedParagraph &shaped);
+// Opportunities of `text`, widths in font units. A line may widen by kSpaceStretch of each of
+// its spaces and by `kashidaStretch` units at each of its `kashidaPlaces` (ascending), where
+// the line setter may put a kashida. Throws std::runtime_error when ICU fails.
+BreakOpportunities FindBreakOpportunities(const ParagraphText &text, const ShapedParagraph &shaped,
+                                          const std::vector<KashidaPlace> &kashidaPlaces,
+                                          double kashidaStretch);
 
 }  // namespace zvhost::compose

@@ -53,21 +53,24 @@ std::shared_ptr<const ParagraphLayout> ComposeParagraph(const engine::Story &sto
   PlaceMarks(text, font, shaped);
 
   double pointsPerUnit = size / font.UnitsPerEm();
-  BreakOpportunities breaks = FindBreakOpportunities(text, shaped);
-  double measureUnits = measure / pointsPerUnit;
   const engine::ParaAttributes &attributes = text.paragraph.attributes;
+  int32_t method = attributes[engine::kJustificationMethod];
+  std::vector<KashidaPlace> kashidaPlaces =
+      AllowedKashidaPlaces(text, bidi.Levels(), shaped, font, method);
+  BreakOpportunities breaks =
+      FindBreakOpportunities(text, shaped, kashidaPlaces, kLongestKashida * font.UnitsPerEm());
+  double measureUnits = measure / pointsPerUnit;
   std::vector<size_t> ends = attributes[engine::kEveryLineComposer] != 0
                                  ? TotalFit(breaks, measureUnits)
                                  : FirstFit(breaks, measureUnits);
 
-  int32_t method = attributes[engine::kJustificationMethod];
   ParagraphParts parts{text,
                        bidi,
                        shaped,
                        font,
                        pointsPerUnit,
                        measure,
-                       AllowedKashidaPlaces(text, bidi.Levels(), shaped, font, method),
+                       std::move(kashidaPlaces),
                        method == kNaskh ? KashidaSpread::kEveryWord : KashidaSpread::kByPriority};
   auto layout = std::make_shared<ParagraphLayout>();
   layout->lines.reserve(ends.size());

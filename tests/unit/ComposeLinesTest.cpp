@@ -208,6 +208,27 @@ TEST_F(ComposeLinesTest, TotalFitIsNeverWorseThanFirstFit) {
   }
 }
 
+// The places where kashidas may go widen a line as its spaces do: the line breaker counts
+// them, so total fit rates the lines of a kashida method better than the same text's with
+// spaces alone.
+TEST_F(ComposeLinesTest, TotalFitCountsWhatKashidasCanWidenALineBy) {
+  for (float width : {180.f, 230.f, 310.f}) {
+    SCOPED_TRACE("width " + std::to_string(width));
+    story_ = {};
+    AddParagraph(story_, ArabicText(), Para(1, 0, 1, true));
+    const double spacesAlone = TotalBadness(*Compose(width).paragraphs.at(0));
+    for (int32_t method : {1, 2}) {
+      story_ = {};
+      AddParagraph(story_, ArabicText(), Para(1, method, 1, true));
+      const compose::ParagraphLayout &paragraph = *Compose(width).paragraphs.at(0);
+      EXPECT_LT(TotalBadness(paragraph), spacesAlone) << "method " << method;
+      size_t kashidas = 0;
+      for (const compose::ComposedLine &line : paragraph.lines) kashidas += line.kashidas;
+      EXPECT_GT(kashidas, 0u) << "method " << method;
+    }
+  }
+}
+
 // Opportunities from widths of words with one unit of space after each.
 compose::BreakOpportunities Words(const std::vector<double> &widths) {
   compose::BreakOpportunities breaks;
