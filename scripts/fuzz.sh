@@ -6,13 +6,16 @@
 # fuzz/regressions/READER/ once it is mended: the unit tests replay every input there.
 set -euo pipefail
 
+root=$(cd "$(dirname "$0")/.." && pwd)
+# Every reader, one a line: the fuzz build makes a target of each.
+mapfile -t all <"$root/fuzz/readers.txt"
+
 usage() {
-  cat <<'USAGE'
+  cat <<USAGE
 Usage: scripts/fuzz.sh [SECONDS] [READER...]
 
 Runs every fuzz target (or the readers named) for SECONDS each (default 60).
-Readers: res-image dialog menu string-table property-list version png elf pe document
-         preferences script-line
+Readers: ${all[*]}
 ZARVEL_FUZZ_JOBS=N runs N targets side by side (default 1), each still for SECONDS.
 ZARVEL_FUZZ_TIMEOUT=S counts an input that runs longer than S seconds as a hang (default 10;
 raise it where the targets share a loaded machine, whose waits are not the reader's).
@@ -25,12 +28,13 @@ case "${1:-}" in -h | --help) usage; exit 0 ;; esac
 seconds=${1:-60}
 [[ "$seconds" =~ ^[0-9]+$ ]] || { echo "fuzz: SECONDS must be a whole number, not '$seconds'" >&2; exit 2; }
 shift || true
-root=$(cd "$(dirname "$0")/.." && pwd)
 build=${ZARVEL_FUZZ_BUILD:-$root/build-fuzz}
-all=(res-image dialog menu string-table property-list version png elf pe document preferences
-     script-line)
 readers=("$@")
 ((${#readers[@]})) || readers=("${all[@]}")
+for reader in "${readers[@]}"; do
+  [[ " ${all[*]} " == *" $reader "* ]] ||
+    { echo "fuzz: '$reader' is not a reader (readers: ${all[*]})" >&2; exit 2; }
+done
 
 if ! command -v clang++ >/dev/null ||
    ! echo 'extern "C" int LLVMFuzzerTestOneInput(const char *, unsigned long) { return 0; }' |

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <string>
+#include <vector>
 
 #include "Readers.h"
 
@@ -30,6 +32,18 @@ TEST(FuzzRegression, EveryFindingIsReadSoundlyByItsReader) {
     }
   }
   RecordProperty("replayed", replayed);
+}
+
+// The fuzz build and scripts/fuzz.sh make and run a target for each name in fuzz/readers.txt:
+// every reader, and nothing else.
+TEST(FuzzRegression, TheReadersListedForTheFuzzTargetsAreTheReaders) {
+  std::ifstream list(std::filesystem::path(ZARVEL_SOURCE_DIR) / "fuzz" / "readers.txt");
+  ASSERT_TRUE(list) << "fuzz/readers.txt is missing";
+  std::vector<std::string> listed;
+  for (std::string name; std::getline(list, name);) listed.push_back(name);
+  std::vector<std::string> readers;
+  for (const zvfuzz::Reader &reader : zvfuzz::Readers()) readers.push_back(reader.name);
+  EXPECT_EQ(listed, readers);
 }
 
 }  // namespace
