@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <iterator>
 
+#include "host/resources/ByteReader.h"
+
 namespace zvhost {
 
 namespace {
@@ -26,19 +28,6 @@ std::optional<unsigned char> ByteOf(char32_t character) {
   const char32_t *found = std::find(std::begin(kHighControls), std::end(kHighControls), character);
   if (found == std::end(kHighControls)) return std::nullopt;
   return static_cast<unsigned char>(0x80 + (found - std::begin(kHighControls)));
-}
-
-void AppendUtf8(std::string &out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
 }
 
 // The next code point of `text` from `at`, which it advances; null for a malformed sequence

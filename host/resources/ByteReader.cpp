@@ -5,9 +5,7 @@
 
 namespace zvhost {
 
-namespace {
-
-void AppendUtf8(std::string &out, uint32_t cp) {
+void AppendUtf8(std::string &out, char32_t cp) {
   if (cp < 0x80) {
     out += static_cast<char>(cp);
   } else if (cp < 0x800) {
@@ -24,8 +22,6 @@ void AppendUtf8(std::string &out, uint32_t cp) {
     out += static_cast<char>(0x80 | (cp & 0x3F));
   }
 }
-
-}  // namespace
 
 std::string HexText(uint64_t value) {
   char buffer[24];

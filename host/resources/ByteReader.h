@@ -73,6 +73,8 @@ class ByteReader {
 
 // "0x1a4".
 std::string HexText(uint64_t value);
+// Appends one code point (at most U+10FFFF) to `out` as UTF-8.
+void AppendUtf8(std::string &out, char32_t codePoint);
 // UTF-16 code units to UTF-8; unpaired surrogates become U+FFFD.
 std::string Utf16ToUtf8(const char16_t *units, size_t count);
 // A four-character code as text, its first (most significant) character first: "SPEA".

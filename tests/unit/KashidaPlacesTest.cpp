@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "host/compose/KashidaPlaces.h"
+#include "host/resources/ByteReader.h"
 
 namespace {
 
@@ -22,18 +23,7 @@ std::vector<std::pair<uint32_t, int>> Pairs(const std::vector<KashidaPlace> &pla
 
 std::string Utf8(std::u32string_view text) {
   std::string out;
-  for (char32_t c : text) {
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x800) {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      out += static_cast<char>(0xE0 | (c >> 12));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
+  for (char32_t c : text) zvhost::AppendUtf8(out, c);
   return out;
 }
 
