@@ -1,6 +1,7 @@
 #include "host/compose/Composer.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 #include <unordered_map>
 
@@ -20,9 +21,12 @@ constexpr float kDefaultFrameHeight = 240;
 constexpr float kDefaultFrameMargin = 24;
 
 struct KeptParagraph {
-  float measure = 0;
+  Measures measures;
   std::shared_ptr<const ParagraphLayout> layout;
 };
+
+// More lines than any frame holds, for frames taller than any page.
+constexpr uint32_t kMostLinesInAFrame = 1u << 24;
 
 // Walks down a story's frames one line at a time.
 class FrameCursor {
@@ -31,15 +35,44 @@ class FrameCursor {
 
   // Moves to the frame where the next line fits (none: past the last).
   void Settle() {
-    while (frame_ < frames_.size() && (lines_ + 1) * step_ > frames_[frame_].height) {
+    while (frame_ < frames_.size() && lines_ >= Capacity(frames_[frame_])) {
       ++frame_;
       lines_ = 0;
     }
   }
-  // The measure of the frame the next line goes in; past the last frame, the last's.
-  float Measure() const {
-    if (frames_.empty()) return kDefaultFrameWidth;
-    return frames_[std::min<size_t>(frame_, frames_.size() - 1)].width;
+  // The widths of the lines from the next on: the room left in this frame, then each later
+  // frame's; past the last frame, the last's width. Neighbouring frames of one width make one
+  // step, so a paragraph's measures change only where its lines would change width.
+  Measures MeasuresFromHere() const {
+    if (frames_.empty()) return {{0, kDefaultFrameWidth}};
+    Measures measures;
+    uint32_t used = lines_;
+    for (size_t frame = frame_; frame < frames_.size(); ++frame) {
+      const uint32_t room = Capacity(frames_[frame]) - used;
+      used = 0;
+      if (room == 0) continue;
+      if (!measures.empty() && measures.back().width == frames_[frame].width) {
+        measures.back().lines += room;
+      } else {
+        measures.push_back({room, frames_[frame].width});
+      }
+    }
+    if (measures.empty() || measures.back().width != frames_.back().width) {
+      measures.push_back({0, frames_.back().width});
+    }
+    measures.back().lines = 0;  // the last width holds for every line after
+    return measures;
+  }
+  // How many lines a frame holds: those whose baselines lie within its height.
+  uint32_t Capacity(const FrameBox &frame) const {
+    const double estimate = std::floor(frame.height / step_);
+    if (!(estimate > 0)) return 0;
+    if (estimate > kMostLinesInAFrame) return kMostLinesInAFrame;
+    // The same test as for each line placed, so that rounding never parts the two.
+    auto lines = static_cast<uint32_t>(estimate);
+    while (lines > 0 && static_cast<float>(lines) * step_ > frame.height) --lines;
+    while (static_cast<float>(lines + 1) * step_ <= frame.height) ++lines;
+    return lines;
   }
   // Places the next line: its frame (-1: none) and baseline.
   LinePlace Place(uint32_t paragraph, uint32_t line) {
@@ -89,14 +122,15 @@ const StoryLayout &Composer::Compose(uint32_t documentSerial, uint32_t storyInde
   const std::vector<engine::Paragraph> &all = story.Paragraphs();
   for (uint32_t index = 0; index < all.size(); ++index) {
     cursor.Settle();
-    float measure = cursor.Measure();
+    Measures measures = cursor.MeasuresFromHere();
     KeptParagraph paragraph;
     auto found = kept->paragraphs.find(all[index].revision);
-    if (found != kept->paragraphs.end() && found->second.measure == measure) {
+    if (found != kept->paragraphs.end() && found->second.measures == measures) {
       paragraph = found->second;
       ++counts_.reused;
     } else {
-      paragraph = {measure, ComposeParagraph(story, index, *font, story.size, measure)};
+      auto layout = ComposeParagraph(story, index, *font, story.size, measures);
+      paragraph = {std::move(measures), std::move(layout)};
       ++counts_.composed;
     }
     for (uint32_t line = 0; line < paragraph.layout->lines.size(); ++line) {

@@ -32,10 +32,10 @@ double LineBadness(const BreakOpportunities &breaks, size_t from, size_t to, dou
   return std::min(kMaxBadness, 100 * ratio * ratio * ratio);
 }
 
-std::vector<size_t> FirstFit(const BreakOpportunities &breaks, double measure) {
+std::vector<size_t> FirstFit(const BreakOpportunities &breaks, double measure, size_t start) {
   std::vector<size_t> ends;
   size_t last = breaks.Count() - 1;
-  for (size_t from = 0; from < last;) {
+  for (size_t from = start; from < last;) {
     size_t to = from + 1;
     while (to < last && !breaks.forced[to] && Fits(breaks, from, to + 1, measure)) ++to;
     ends.push_back(to);
@@ -48,17 +48,17 @@ std::vector<size_t> FirstFit(const BreakOpportunities &breaks, double measure) {
 // the lines that may end there. The lines that may end at `to` start at a window of
 // opportunities that only moves forward (a line fits no better for starting earlier), so the
 // work grows with the text times the opportunities a line holds.
-std::vector<size_t> TotalFit(const BreakOpportunities &breaks, double measure) {
+std::vector<size_t> TotalFit(const BreakOpportunities &breaks, double measure, size_t start) {
   size_t count = breaks.Count();
   // (total badness, lines): fewer lines decide between equally good choices.
   using Cost = std::pair<double, size_t>;
   constexpr Cost kUnreached{std::numeric_limits<double>::infinity(), 0};
   std::vector<Cost> best(count, kUnreached);
-  std::vector<size_t> previous(count, 0);
-  best[0] = {0, 0};
-  size_t windowStart = 0;  // the earliest start that may still fit
-  size_t lastForced = 0;
-  for (size_t to = 1; to < count; ++to) {
+  std::vector<size_t> previous(count, start);
+  best[start] = {0, 0};
+  size_t windowStart = start;  // the earliest start that may still fit
+  size_t lastForced = start;
+  for (size_t to = start + 1; to < count; ++to) {
     while (windowStart + 1 < to &&
            NaturalWidth(breaks, windowStart, to) > measure + kFitTolerance) {
       ++windowStart;
@@ -78,7 +78,7 @@ std::vector<size_t> TotalFit(const BreakOpportunities &breaks, double measure) {
     if (breaks.forced[to]) lastForced = to;
   }
   std::vector<size_t> ends;
-  for (size_t at = count - 1; at > 0; at = previous[at]) ends.push_back(at);
+  for (size_t at = count - 1; at > start; at = previous[at]) ends.push_back(at);
   std::reverse(ends.begin(), ends.end());
   return ends;
 }

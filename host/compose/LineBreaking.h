@@ -40,11 +40,11 @@ inline constexpr double kMaxBadness = 10000;
 // fits. Too wide a line is kMaxBadness.
 double LineBadness(const BreakOpportunities &breaks, size_t from, size_t to, double measure);
 
-// The opportunities chosen as line ends, ascending, the paragraph's end last. A line may go
-// from one opportunity to another when it fits the measure, or when it is the one piece of
-// text between neighbouring opportunities (too wide, but unbreakable); it never crosses a
-// forced break.
-std::vector<size_t> FirstFit(const BreakOpportunities &breaks, double measure);
-std::vector<size_t> TotalFit(const BreakOpportunities &breaks, double measure);
+// The opportunities chosen as line ends, ascending, the paragraph's end last, for the text
+// from opportunity `start` on. A line may go from one opportunity to another when it fits the
+// measure, or when it is the one piece of text between neighbouring opportunities (too wide,
+// but unbreakable); it never crosses a forced break.
+std::vector<size_t> FirstFit(const BreakOpportunities &breaks, double measure, size_t start = 0);
+std::vector<size_t> TotalFit(const BreakOpportunities &breaks, double measure, size_t start = 0);
 
 }  // namespace zvhost::compose

@@ -63,8 +63,8 @@ double LineLeft(const ParagraphText &text, double measure, double width) {
 
 }  // namespace
 
-void SetLine(const ParagraphParts &parts, int32_t from, int32_t to, bool fill, double badness,
-             int32_t storyStart, ParagraphLayout &layout) {
+void SetLine(const ParagraphParts &parts, int32_t from, int32_t to, double measure, bool fill,
+             double badness, int32_t storyStart, ParagraphLayout &layout) {
   const ParagraphText &text = parts.text;
   const ShapedParagraph &shaped = parts.shaped;
   double scale = parts.pointsPerUnit;
@@ -81,7 +81,7 @@ void SetLine(const ParagraphParts &parts, int32_t from, int32_t to, bool fill, d
       spaces += cluster.advance * scale;
     }
   }
-  double shortfall = fill ? parts.measure - natural : 0;
+  double shortfall = fill ? measure - natural : 0;
   std::vector<Kashida> kashidas = ChooseKashidas(parts, from, end, shortfall);
   for (const Kashida &kashida : kashidas) shortfall -= kashida.width;
   double spaceStretch = shortfall > 0 && spaces > 0 ? shortfall / spaces : 0;
@@ -140,7 +140,7 @@ void SetLine(const ParagraphParts &parts, int32_t from, int32_t to, bool fill, d
     }
   }
   line.width = static_cast<float>(pen);
-  line.left = static_cast<float>(LineLeft(text, parts.measure, pen));
+  line.left = static_cast<float>(LineLeft(text, measure, pen));
   line.glyphCount = static_cast<uint32_t>(layout.glyphs.size()) - line.firstGlyph;
   layout.lines.push_back(line);
 }

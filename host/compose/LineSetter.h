@@ -28,16 +28,16 @@ struct ParagraphParts {
   const ShapedParagraph &shaped;
   const Font &font;
   double pointsPerUnit = 0;
-  double measure = 0;  // points
   // Where kashidas may go in this paragraph (already limited to the runs and letters that
   // allow them), and how they are spread; empty when the paragraph has none.
   std::vector<KashidaPlace> kashidaPlaces;
   KashidaSpread spread = KashidaSpread::kByPriority;
 };
 
-// Appends the line [from, to) of the paragraph (to after its trailing spaces) to `layout`.
-// `fill`: the line is justified. The line stands at `storyStart` in the story.
-void SetLine(const ParagraphParts &parts, int32_t from, int32_t to, bool fill, double badness,
-             int32_t storyStart, ParagraphLayout &layout);
+// Appends the line [from, to) of the paragraph (to after its trailing spaces), `measure`
+// points wide, to `layout`. `fill`: the line is justified. The line stands at `storyStart` in
+// the story.
+void SetLine(const ParagraphParts &parts, int32_t from, int32_t to, double measure, bool fill,
+             double badness, int32_t storyStart, ParagraphLayout &layout);
 
 }  // namespace zvhost::compose

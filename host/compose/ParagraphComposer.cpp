@@ -46,7 +46,7 @@ std::vector<KashidaPlace> AllowedKashidaPlaces(const ParagraphText &text,
 
 std::shared_ptr<const ParagraphLayout> ComposeParagraph(const engine::Story &story, uint32_t index,
                                                         const Font &font, float size,
-                                                        float measure) {
+                                                        const Measures &measures) {
   ParagraphText text(story, index);
   BidiParagraph bidi(text);
   ShapedParagraph shaped = Shape(text, bidi.Levels(), font);
@@ -59,29 +59,43 @@ std::shared_ptr<const ParagraphLayout> ComposeParagraph(const engine::Story &sto
       AllowedKashidaPlaces(text, bidi.Levels(), shaped, font, method);
   BreakOpportunities breaks =
       FindBreakOpportunities(text, shaped, kashidaPlaces, kLongestKashida * font.UnitsPerEm());
-  double measureUnits = measure / pointsPerUnit;
-  std::vector<size_t> ends = attributes[engine::kEveryLineComposer] != 0
-                                 ? TotalFit(breaks, measureUnits)
-                                 : FirstFit(breaks, measureUnits);
+  const bool everyLine = attributes[engine::kEveryLineComposer] != 0;
+  // Each step breaks the text left for its width and keeps as many lines as it holds.
+  struct Line {
+    size_t end;  // the opportunity it ends at
+    float measure;
+  };
+  std::vector<Line> lines;
+  size_t start = 0;
+  for (size_t step = 0; step < measures.size() && start + 1 < breaks.Count(); ++step) {
+    const double units = measures[step].width / pointsPerUnit;
+    std::vector<size_t> ends =
+        everyLine ? TotalFit(breaks, units, start) : FirstFit(breaks, units, start);
+    if (step + 1 < measures.size() && ends.size() > measures[step].lines) {
+      ends.resize(measures[step].lines);
+    }
+    for (size_t end : ends) lines.push_back({end, measures[step].width});
+    if (!ends.empty()) start = ends.back();
+  }
 
   ParagraphParts parts{text,
                        bidi,
                        shaped,
                        font,
                        pointsPerUnit,
-                       measure,
                        std::move(kashidaPlaces),
                        method == kNaskh ? KashidaSpread::kEveryWord : KashidaSpread::kByPriority};
   auto layout = std::make_shared<ParagraphLayout>();
-  layout->lines.reserve(ends.size());
+  layout->lines.reserve(lines.size());
   layout->glyphs.reserve(shaped.glyphs.size());
   bool justified = text.paragraph.alignment == engine::Alignment::kJustify;
   size_t from = 0;
-  for (size_t end : ends) {
-    bool last = end + 1 == breaks.Count();
-    SetLine(parts, breaks.position[from], breaks.position[end], justified && !last,
-            LineBadness(breaks, from, end, measureUnits), text.paragraph.start, *layout);
-    from = end;
+  for (const Line &line : lines) {
+    bool last = line.end + 1 == breaks.Count();
+    SetLine(parts, breaks.position[from], breaks.position[line.end], line.measure,
+            justified && !last, LineBadness(breaks, from, line.end, line.measure / pointsPerUnit),
+            text.paragraph.start, *layout);
+    from = line.end;
   }
   return layout;
 }

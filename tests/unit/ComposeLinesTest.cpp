@@ -293,6 +293,28 @@ TEST_F(ComposeLinesTest, LinesContinueInTheNextFrameAndWhatFitsNowhereIsMarked) 
   EXPECT_EQ(layout.overflowFrom, layout.paragraphs[overflow.paragraph]->lines[overflow.line].from);
 }
 
+// A paragraph that runs on into a frame of another width is broken anew there: each line is
+// as wide as its own frame, under first fit and total fit, and past the last frame as wide as
+// the last.
+TEST_F(ComposeLinesTest, AParagraphRunningIntoANarrowerFrameTakesItsWidthThere) {
+  for (bool everyLine : {false, true}) {
+    SCOPED_TRACE(everyLine ? "total fit" : "first fit");
+    story_ = {};
+    AddParagraph(story_, ArabicText(), Para(1, 1, 1, everyLine));
+    const compose::StoryLayout &layout =
+        Compose({{0, 0, 300, 3 * kLeading + 1}, {400, 0, 160, 4 * kLeading + 1}});
+    const compose::ParagraphLayout &paragraph = *layout.paragraphs.at(0);
+    ASSERT_GT(paragraph.lines.size(), 8u);
+    const float widths[] = {300, 160, 160};  // by frame; the last for lines past it
+    for (size_t at = 0; at + 1 < paragraph.lines.size(); ++at) {
+      const int32_t frame = layout.places[at].frame;
+      EXPECT_NEAR(paragraph.lines[at].width, widths[frame < 0 ? 2 : frame], 0.5) << "line " << at;
+    }
+    EXPECT_EQ(paragraph.lines[3].from, paragraph.lines[2].to) << "no text lost at the change";
+    EXPECT_LE(paragraph.lines.back().width, 160.5f);
+  }
+}
+
 TEST_F(ComposeLinesTest, AStoryThatFitsHasNoOverflowAndOneWithoutFramesOverflowsAtOnce) {
   AddParagraph(story_, "\u0633\u0644\u0627\u0645", Para(1, 0, 0));
   AddParagraph(story_, "", Para(1, 0, 0));
