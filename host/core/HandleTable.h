@@ -81,8 +81,8 @@ class HandleTable final : public LiveCounter, public HandleKindOwner {
   // the caller answers null with Refuse().
   template <class Ref>
   T *Live(Ref ref) {
-    const uint64_t *index = registry_.LiveTarget(ref, handleKind_);
-    return index == nullptr ? nullptr : &slots_[static_cast<size_t>(*index)].value;
+    Slot *slot = LiveSlot(ref);
+    return slot == nullptr ? nullptr : &slot->value;
   }
 
   template <class Ref>
@@ -98,6 +98,8 @@ class HandleTable final : public LiveCounter, public HandleKindOwner {
   template <class Ref>
   void Release(Ref ref, const char *operation) {
     if (ref == nullptr) return;
+    // Looked up by index and refused here (not through Find()): the index frees the slot
+    // without a division, and the report stays off the common way of the release.
     const uint64_t *index = registry_.LiveTarget(ref, handleKind_);
     if (index == nullptr) [[unlikely]] {
       Refuse(ref, operation, 0, "release of a dead reference");
@@ -126,10 +128,15 @@ class HandleTable final : public LiveCounter, public HandleKindOwner {
   // The slot of a live handle of this kind. Otherwise null, and the misuse is reported:
   // as `deadReason` for a handle that is released or was never one.
   Slot *Find(const void *ref, const char *operation, const char *deadReason) {
-    if (const uint64_t *index = registry_.LiveTarget(ref, handleKind_)) [[likely]]
-      return &slots_[static_cast<size_t>(*index)];
+    if (Slot *slot = LiveSlot(ref)) [[likely]]
+      return slot;
     Refuse(ref, operation, 0, deadReason);
     return nullptr;
+  }
+  // The slot of a live handle of this kind; null for any other.
+  Slot *LiveSlot(const void *ref) {
+    const uint64_t *index = registry_.LiveTarget(ref, handleKind_);
+    return index == nullptr ? nullptr : &slots_[static_cast<size_t>(*index)];
   }
   void Free(uint32_t index) {
     slots_[index].nextFree = freeSlot_;
