@@ -120,12 +120,13 @@ void FailurePlan::Add(FailureRule rule) {
   const uint32_t operation = OperationNumber(std::string_view(rule.operation).substr(0, slash),
                                              std::string_view(rule.operation).substr(slash + 1));
   rules_.push_back({std::move(rule), operation});
-  armed_ = true;
+  Arm(true);
 }
 
 void FailurePlan::CountUpTo(uint32_t operation) {
   calls_.resize(operation + 1);
   countedOperations_ = calls_.size();
+  Arm(armed_);
 }
 
 HostErr FailurePlan::Take(const char *suite, const char *operation) {

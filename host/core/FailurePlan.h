@@ -58,7 +58,7 @@ class FailurePlan {
   // planned, counts this call of the operation numbered `operation` and returns true. Returns
   // false without counting when the call needs Take().
   bool CountUnplanned(uint32_t operation) {
-    if (operation >= countedOperations_ || armed_) [[unlikely]]
+    if (operation >= unplannedLimit_) [[unlikely]]
       return false;
     ++calls_[operation];
     return true;
@@ -84,13 +84,20 @@ class FailurePlan {
   // Removes a rule that has done its work.
   void Drop(std::vector<Rule>::iterator rule) {
     rules_.erase(rule);
-    armed_ = !rules_.empty();
+    Arm(!rules_.empty());
+  }
+  void Arm(bool armed) {
+    armed_ = armed;
+    unplannedLimit_ = armed ? 0 : countedOperations_;
   }
 
   std::vector<Rule> rules_;
   bool armed_ = false;            // !rules_.empty(), read by every call
   std::vector<uint64_t> calls_;   // by operation number
   size_t countedOperations_ = 0;  // calls_.size(), read by every call
+  // countedOperations_ while no failure is planned, else 0: one comparison with it tells
+  // CountUnplanned() both that the operation is counted and that nothing is planned.
+  size_t unplannedLimit_ = 0;
   std::unordered_map<std::pair<const char *, const char *>, uint32_t, PlaceHash> places_;
 };
 
