@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <regex>
+#include <set>
 
 #include "support/FileText.h"
 #include "support/HostProcess.h"
 #include "support/TempFolder.h"
+#include "support/TourScript.h"
 
 namespace {
 
@@ -54,6 +56,24 @@ TEST(PeopleHost, ThePanelReadsAsLabelledLinesAndEachActionSaysWhatItChanged) {
             std::string::npos)
       << run.errors;
   EXPECT_NE(out.find("8 actions, 1 refused, 0 plug-in errors"), std::string::npos) << out;
+}
+
+// The demo shows what the panel does: each of its choices changes the value it chooses, and
+// together they reach every list and the check box that act on the page.
+TEST(PeopleHost, EveryChoiceOfTheTourChangesWhatItChooses) {
+  const zvtest::TempFolder out;
+  const std::string script = zvtest::TourScript(out);
+  ASSERT_FALSE(script.empty());
+  const zvtest::HostRun run = zvtest::RunHost(script, {"--strict-actions"});
+  ASSERT_EQ(run.status, 0) << run.errors;
+  std::set<std::string> changed;
+  for (const auto &change : run.OfKind("change")) {
+    EXPECT_NE(change["from"], change["to"]) << change.dump();
+    changed.insert(change["control"].get<std::string>());
+  }
+  EXPECT_EQ(changed,
+            (std::set<std::string>{"Composer", "Paragraph Direction", "Justification", "Digits",
+                                   "Diacritics Position", "Story Direction", "Kashidas"}));
 }
 
 TEST(PeopleHost, TheDocumentIsACompactTableOfFramesParagraphsAndRuns) {

@@ -11,9 +11,9 @@
 
 #include <nlohmann/json.hpp>
 
-#include "support/FileText.h"
 #include "support/HostProcess.h"
 #include "support/TempFolder.h"
+#include "support/TourScript.h"
 #include "support/TwoRunDocument.h"
 
 namespace {
@@ -173,25 +173,10 @@ TEST(ReloadHost, AnUnloadedModuleIsRefusedWhatNeedsIt) {
                                                "the module is unloaded", "the module is loaded"}));
 }
 
-// The tour with its examples read from the sources and its pictures drawn into `out`.
-std::string TourScript(const zvtest::TempFolder &out) {
-  const std::string source = std::string(ZARVEL_SOURCE_DIR) + "/examples/";
-  const std::string outFolder = out.PathOf("");
-  std::string script = zvtest::ReadFileText(source + "tour.zvs");
-  EXPECT_FALSE(script.empty());
-  for (const auto &[from, to] : {std::pair<std::string, std::string>{"examples/", source},
-                                 std::pair<std::string, std::string>{"out/", outFolder}}) {
-    for (size_t at = script.find(from); at != std::string::npos;
-         at = script.find(from, at + to.size())) {
-      script.replace(at, from.size(), to);
-    }
-  }
-  return script;
-}
-
 TEST(ReloadHost, TheTourWithTheDialogsUserDataFailingMisusesNoDialog) {
   const zvtest::TempFolder out;
-  const std::string script = TourScript(out);
+  const std::string script = zvtest::TourScript(out);
+  ASSERT_FALSE(script.empty());
   for (const char *failure :
        {"ADM Dialog Suite/GetUserData:-108", "ADM Dialog Suite/GetUserData:-108:0"}) {
     SCOPED_TRACE(failure);
@@ -204,7 +189,8 @@ TEST(ReloadHost, TheTourWithTheDialogsUserDataFailingMisusesNoDialog) {
 
 TEST(ReloadHost, TheTourWithAReloadAtEveryStepPrintsWhatItPrintsWithout) {
   const zvtest::TempFolder out;
-  const std::string script = TourScript(out);
+  const std::string script = zvtest::TourScript(out);
+  ASSERT_FALSE(script.empty());
   std::string reloading;
   for (size_t start = 0; start < script.size();) {
     const size_t end = script.find('\n', start);
