@@ -21,6 +21,7 @@
 #include <string_view>
 #include <vector>
 
+#include "host/core/JsonScalarEvents.h"
 #include "host/engine/DocumentFile.h"
 
 namespace zvhost::engine {
@@ -67,10 +68,8 @@ void Ranked(size_t depth, std::vector<int> tail, Check &&check) {
   }
 }
 
-class GuardedJsonReader : public nlohmann::json_sax<nlohmann::json> {
+class GuardedJsonReader : public JsonScalarEvents<GuardedJsonReader> {
  public:
-  using json = nlohmann::json;
-
   // The kind of a container the subclass does not read by events.
   static constexpr int kWhole = -1;
 
@@ -113,13 +112,6 @@ class GuardedJsonReader : public nlohmann::json_sax<nlohmann::json> {
   virtual int FirstRank(int kind, int field) const { return FieldRank(kind, field); }
 
  public:
-  bool null() override { return Value(nullptr); }
-  bool boolean(bool value) override { return Value(value); }
-  bool number_integer(number_integer_t value) override { return Value(value); }
-  bool number_unsigned(number_unsigned_t value) override { return Value(value); }
-  bool number_float(number_float_t value, const string_t &) override { return Value(value); }
-  bool string(string_t &value) override { return Value(std::move(value)); }
-  bool binary(binary_t &value) override { return Value(json::binary_t(std::move(value))); }
   bool start_object(std::size_t) override { return Open(false); }
   bool start_array(std::size_t) override { return Open(true); }
   bool end_object() override { return Close(); }
@@ -146,6 +138,7 @@ class GuardedJsonReader : public nlohmann::json_sax<nlohmann::json> {
     json *container = nullptr;     // a part of a value wanted whole: where it is built
   };
 
+  friend class JsonScalarEvents<GuardedJsonReader>;  // hands every scalar to Value()
   bool Value(json &&value);
   bool Open(bool array);
   bool Close();

@@ -9,6 +9,7 @@
 
 #include "host/core/FilePath.h"
 #include "host/core/FileReplace.h"
+#include "host/core/JsonScalarEvents.h"
 #include "host/core/UsageError.h"
 #include "host/prefs/Preferences.h"
 
@@ -92,19 +93,11 @@ std::string WithoutExceptionId(const std::string &message) {
 // Builds the file's value from the parser's events, one step per event, so that reading is
 // linear in the file's size. A key given twice in one object is refused: the parser would
 // keep one of the two without a word.
-class FileBuilder : public nlohmann::json_sax<Json> {
+class FileBuilder : public JsonScalarEvents<FileBuilder> {
  public:
   explicit FileBuilder(const std::string &file) : file_(file) {}
 
   Json Take() { return std::move(root_); }
-
-  bool null() override { return Value(nullptr); }
-  bool boolean(bool value) override { return Value(value); }
-  bool number_integer(number_integer_t value) override { return Value(value); }
-  bool number_unsigned(number_unsigned_t value) override { return Value(value); }
-  bool number_float(number_float_t value, const string_t &) override { return Value(value); }
-  bool string(string_t &value) override { return Value(std::move(value)); }
-  bool binary(binary_t &value) override { return Value(Json::binary_t(std::move(value))); }
 
   bool start_object(std::size_t) override {
     const std::string place = ValuePlace();
@@ -171,6 +164,7 @@ class FileBuilder : public nlohmann::json_sax<Json> {
     return &members.back().second;
   }
 
+  friend class JsonScalarEvents<FileBuilder>;  // hands every scalar to Value()
   bool Value(Json &&value) {
     Place(std::move(value));
     return true;
