@@ -8,12 +8,15 @@ namespace {
 
 constexpr char kSuite[] = kATEArrayKashidasSuite;
 
-// The value at `index` of the array, or the error for a bad handle or index.
-ATEErr ValueAt(ArrayKashidasRef values, int32_t index, Kashidas *value, const char *operation) {
+// The value at the index that `pick` makes of the array's size, or the error for a bad
+// handle or index.
+template <class Pick>
+ATEErr ValueAt(ArrayKashidasRef values, Kashidas *value, const char *operation, Pick pick) {
   const ValueArray *array = Engine().kashidasArrays.Live(values);
   if (array == nullptr) [[unlikely]]
     return Refuse(Engine().kashidasArrays, values, operation);
   if (value == nullptr) return kATEBadParameterErr;
+  const int32_t index = pick(array->Size());
   if (index < 0 || index >= array->Size()) return kATEOutOfRangeErr;
   *value = array->At(index);
   return kATENoError;
@@ -29,17 +32,15 @@ ATEErr GetSize(ArrayKashidasRef values, int32_t *size) {
 }
 
 ATEErr GetFirst(ArrayKashidasRef values, Kashidas *value) {
-  return ValueAt(values, 0, value, "GetFirst");
+  return ValueAt(values, value, "GetFirst", [](int32_t) { return 0; });
 }
 
 ATEErr GetLast(ArrayKashidasRef values, Kashidas *value) {
-  const ValueArray *array = Engine().kashidasArrays.Get(values, "GetLast");
-  if (array == nullptr) return kATEBadParameterErr;
-  return ValueAt(values, array->Size() - 1, value, "GetLast");
+  return ValueAt(values, value, "GetLast", [](int32_t size) { return size - 1; });
 }
 
 ATEErr Item(ArrayKashidasRef values, int32_t index, Kashidas *value) {
-  return ValueAt(values, index, value, "Item");
+  return ValueAt(values, value, "Item", [index](int32_t) { return index; });
 }
 
 #define ARRAY_KASHIDAS_OPERATIONS(X) X(GetSize) X(GetFirst) X(GetLast) X(Item)

@@ -598,8 +598,8 @@ TEST_F(EngineSuiteTest, CallsAreCountedAndAnsweredAlikeWhetherOrNotAFailureIsPla
   ExpectNothingAlive();
 }
 
-// The run walk's steps and the readers of each run report a handle they cannot use under
-// their own operation's name; a null handle is refused without a report.
+// The run walk's steps and the readers of each run and of its kashidas report a handle they
+// cannot use under their own operation's name; a null handle is refused without a report.
 TEST_F(EngineSuiteTest, TheStepsOfARunWalkReportMisuseUnderTheirOwnNames) {
   TextRangesRef selection = SelectedRanges();
   TextRunsIteratorRef walk = nullptr;
@@ -633,6 +633,8 @@ TEST_F(EngineSuiteTest, TheStepsOfARunWalkReportMisuseUnderTheirOwnNames) {
       inspector_.GetKashidas(inspector, &kashidas),
       kashidas_.GetSize(kashidas, &size),
       kashidas_.Item(kashidas, 0, &value),
+      kashidas_.GetFirst(kashidas, &value),
+      kashidas_.GetLast(kashidas, &value),
   };
   for (ATEErr answer : answers) EXPECT_EQ(answer, kATEBadParameterErr);
   std::vector<std::string> found;
@@ -651,6 +653,8 @@ TEST_F(EngineSuiteTest, TheStepsOfARunWalkReportMisuseUnderTheirOwnNames) {
                        "ATE CharInspector Suite/GetKashidas" + dead,
                        "ATE ArrayKashidas Suite/GetSize" + dead,
                        "ATE ArrayKashidas Suite/Item" + dead,
+                       "ATE ArrayKashidas Suite/GetFirst" + dead,
+                       "ATE ArrayKashidas Suite/GetLast" + dead,
                    }));
   range_.Release(range);
   ranges_.Release(selection);
