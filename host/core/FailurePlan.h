@@ -86,15 +86,16 @@ class FailurePlan {
     rules_.erase(rule);
     Arm(!rules_.empty());
   }
+  // Records whether a failure is planned, and the limit of the unplanned way that follows.
   void Arm(bool armed) {
     armed_ = armed;
     unplannedLimit_ = armed ? 0 : countedOperations_;
   }
 
   std::vector<Rule> rules_;
-  bool armed_ = false;            // !rules_.empty(), read by every call
+  bool armed_ = false;            // !rules_.empty()
   std::vector<uint64_t> calls_;   // by operation number
-  size_t countedOperations_ = 0;  // calls_.size(), read by every call
+  size_t countedOperations_ = 0;  // calls_.size()
   // countedOperations_ while no failure is planned, else 0: one comparison with it tells
   // CountUnplanned() both that the operation is counted and that nothing is planned.
   size_t unplannedLimit_ = 0;

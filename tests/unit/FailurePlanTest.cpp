@@ -148,4 +148,27 @@ TEST(FailurePlan, AnOperationHasOneNumberInEveryPlanAndEachPlanCountsItsOwnCalls
   EXPECT_EQ(second.Calls("AI Art Set Suite/NoSuchOperation"), 0u);
 }
 
+// The unplanned way counts a call only while nothing is planned and the operation is counted
+// already; otherwise it leaves the call to Take(), which counts it and fails it as planned.
+TEST(FailurePlan, TheUnplannedWayStepsAsideWhileAFailureIsPlanned) {
+  const uint32_t number = FailurePlan::OperationNumber(kSuite, kOperation);
+  const uint32_t later = FailurePlan::OperationNumber(kSuite, "AnOperationNamedLater");
+  FailurePlan plan;
+  // A number the plan has not counted yet goes to Take() once; then it is counted.
+  EXPECT_FALSE(plan.CountUnplanned(later));
+  EXPECT_EQ(plan.Take(later), 0);
+  EXPECT_TRUE(plan.CountUnplanned(number));
+  EXPECT_TRUE(plan.CountUnplanned(later));
+
+  plan.Add(FailurePlan::Parse("AI Art Set Suite/IndexArtSet:-108@3"));
+  EXPECT_FALSE(plan.CountUnplanned(number));
+  EXPECT_FALSE(plan.CountUnplanned(later));
+  EXPECT_EQ(plan.Take(number), 0);     // call 2
+  EXPECT_EQ(plan.Take(number), -108);  // call 3: the rule is used up
+  EXPECT_TRUE(plan.CountUnplanned(number));
+  EXPECT_TRUE(plan.CountUnplanned(later));
+  EXPECT_EQ(plan.Calls("AI Art Set Suite/IndexArtSet"), 4u);
+  EXPECT_EQ(plan.Calls("AI Art Set Suite/AnOperationNamedLater"), 3u);
+}
+
 }  // namespace
