@@ -40,6 +40,10 @@ class SummaryReporter : public benchmark::ConsoleReporter {
             "BM_SelectionPass/", "BM_SixWalksMinimalEngine/", runs);
       Ratio(std::string("real engine's six walks / minimal engine's, ") + runs + " runs",
             "BM_SixWalksRealEngine/", "BM_SixWalksMinimalEngine/", runs);
+      Ratio(std::string("minimal engine's with the host's checks / without, ") + runs + " runs",
+            "BM_SixWalksCheckedMinimalEngine/", "BM_SixWalksMinimalEngine/", runs);
+      Ratio(std::string("real engine's six walks / checked minimal engine's, ") + runs + " runs",
+            "BM_SixWalksRealEngine/", "BM_SixWalksCheckedMinimalEngine/", runs);
       Ratio(std::string("minimal engine's six walks / six bare scans, ") + runs + " runs",
             "BM_SixWalksMinimalEngine/", "BM_SixBareScans/", runs);
     }
@@ -100,8 +104,8 @@ void PrintMemory(int runs) {
 }
 
 int Instructions(const std::string &what, int runs) {
-  if (what == "minimal") {
-    MinimalEngine engine(runs);
+  if (what == "minimal" || what == "checked") {
+    MinimalEngine engine(runs, what == "minimal" ? Checking::kNone : Checking::kHost);
     int64_t seen = 0;
     Measured([&] { SixWalks(engine.Suites(), engine.Selection(), seen); });
     return 0;
@@ -117,7 +121,8 @@ int Instructions(const std::string &what, int runs) {
   } else if (what == "bare") {
     Measured([&] { SixBareScans(session.FirstStory()); });
   } else {
-    std::fprintf(stderr, "--instructions: expected pass, real, minimal or bare, found %s\n",
+    std::fprintf(stderr,
+                 "--instructions: expected pass, real, minimal, checked or bare, found %s\n",
                  what.c_str());
     return 2;
   }
@@ -131,7 +136,8 @@ int Instructions(const std::string &what, int runs) {
 int main(int argc, char **argv) {
   if (argc >= 2 && std::strcmp(argv[1], "--instructions") == 0) {
     if (argc != 4) {
-      std::fprintf(stderr, "usage: zarvel-bench --instructions pass|real|minimal|bare RUNS\n");
+      std::fprintf(stderr,
+                   "usage: zarvel-bench --instructions pass|real|minimal|checked|bare RUNS\n");
       return 2;
     }
     return zvbench::Instructions(argv[2], std::atoi(argv[3]));

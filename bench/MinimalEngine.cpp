@@ -3,6 +3,8 @@
 #include <bit>
 
 #include "BenchDocument.h"
+#include "EngineChecks.h"
+#include "host/core/Failpoint.h"
 
 namespace zvbench {
 
@@ -10,135 +12,172 @@ namespace {
 
 const MinimalEngine *gEngine = nullptr;
 
-struct Walk {
-  uint32_t run = 0;
-};
+constexpr char kSuite[] = "Minimal Engine";
 
-// Handles of runs, features, inspectors and arrays alike: the run's index plus one.
-template <class Ref>
-Ref RunHandle(uint32_t run) {
-  return reinterpret_cast<Ref>(static_cast<uintptr_t>(run) + 1);
-}
-template <class Ref>
-const MinimalEngine::Run &RunOf(Ref ref) {
-  return gEngine->runs[reinterpret_cast<uintptr_t>(ref) - 1];
-}
-template <class Ref>
-void ZV_API Keep(Ref) {}
+// The failure point of every operation, numbered as the host numbers its own.
+#define ZV_MINIMAL_FAILURE(C, operation)                                                     \
+  if (const ATEErr error = C::Failure(ZV_FAILPOINT_NUMBER(kSuite, #operation))) [[unlikely]] \
+    return error;
 
-ATEErr ZV_API GetTextRunsIterator(TextRangesRef, TextRunsIteratorRef *walk) {
-  *walk = reinterpret_cast<TextRunsIteratorRef>(new Walk);
-  return kATENoError;
-}
-void ZV_API ReleaseWalk(TextRunsIteratorRef walk) {
-  delete reinterpret_cast<Walk *>(walk);
-}
-ATEErr ZV_API MoveToFirst(TextRunsIteratorRef walk) {
-  reinterpret_cast<Walk *>(walk)->run = 0;
-  return kATENoError;
-}
-ATEErr ZV_API IsNotDone(TextRunsIteratorRef walk, HostBool *notDone) {
-  *notDone = reinterpret_cast<Walk *>(walk)->run < gEngine->runs.size();
-  return kATENoError;
-}
-ATEErr ZV_API Next(TextRunsIteratorRef walk) {
-  ++reinterpret_cast<Walk *>(walk)->run;
-  return kATENoError;
-}
-ATEErr ZV_API Item(TextRunsIteratorRef walk, TextRangeRef *run) {
-  *run = RunHandle<TextRangeRef>(reinterpret_cast<Walk *>(walk)->run);
-  return kATENoError;
-}
-ATEErr ZV_API GetCharFeatures(TextRangeRef run, CharFeaturesRef *features) {
-  *features = reinterpret_cast<CharFeaturesRef>(run);
-  return kATENoError;
-}
-ATEErr ZV_API GetCharInspector(TextRangeRef run, CharInspectorRef *inspector) {
-  *inspector = reinterpret_cast<CharInspectorRef>(run);
-  return kATENoError;
-}
-template <size_t kAttribute, class Value>
-ATEErr ZV_API GetFeature(CharFeaturesRef features, HostBool *assigned, Value *value) {
-  const int32_t bits = RunOf(features).attributes[kAttribute];
-  if constexpr (std::is_same_v<Value, float>) {
-    *value = std::bit_cast<float>(bits);
-  } else {
-    *value = bits;
+// The suite functions over the checks C: each counts itself, finds its handle and answers.
+template <class C>
+struct SuitesOver {
+  template <class Ref>
+  static void ZV_API Release(Ref ref) {
+    C::Release(ref);
   }
-  *assigned = 1;
-  return kATENoError;
-}
-ATEErr ZV_API GetKashidas(CharInspectorRef inspector, ArrayKashidasRef *values) {
-  *values = reinterpret_cast<ArrayKashidasRef>(inspector);
-  return kATENoError;
-}
-ATEErr ZV_API GetSize(ArrayKashidasRef, int32_t *size) {
-  *size = 1;
-  return kATENoError;
-}
-ATEErr ZV_API KashidasItem(ArrayKashidasRef values, int32_t, Kashidas *value) {
-  *value = RunOf(values).attributes[5];
-  return kATENoError;
-}
+  // The selection is the engine itself, not an object of its own.
+  static void ZV_API KeepSelection(TextRangesRef) {}
+  static ATEErr ZV_API GetTextRunsIterator(TextRangesRef, TextRunsIteratorRef *walk) {
+    ZV_MINIMAL_FAILURE(C, GetTextRunsIterator)
+    *walk = C::template Make<TextRunsIteratorRef>(0);
+    return *walk == nullptr ? kATEOutOfMemoryErr : kATENoError;
+  }
+  static ATEErr ZV_API MoveToFirst(TextRunsIteratorRef walk) {
+    ZV_MINIMAL_FAILURE(C, MoveToFirst)
+    uint32_t *position = C::Position(walk);
+    if (C::kChecks && position == nullptr) [[unlikely]]
+      return kATEBadParameterErr;
+    *position = 0;
+    return kATENoError;
+  }
+  static ATEErr ZV_API IsNotDone(TextRunsIteratorRef walk, HostBool *notDone) {
+    ZV_MINIMAL_FAILURE(C, IsNotDone)
+    const uint32_t *position = C::Position(walk);
+    if (C::kChecks && position == nullptr) [[unlikely]]
+      return kATEBadParameterErr;
+    *notDone = *position < gEngine->runs.size();
+    return kATENoError;
+  }
+  static ATEErr ZV_API Next(TextRunsIteratorRef walk) {
+    ZV_MINIMAL_FAILURE(C, Next)
+    uint32_t *position = C::Position(walk);
+    if (C::kChecks && position == nullptr) [[unlikely]]
+      return kATEBadParameterErr;
+    ++*position;
+    return kATENoError;
+  }
+  static ATEErr ZV_API Item(TextRunsIteratorRef walk, TextRangeRef *run) {
+    ZV_MINIMAL_FAILURE(C, Item)
+    const uint32_t *position = C::Position(walk);
+    if (C::kChecks && position == nullptr) [[unlikely]]
+      return kATEBadParameterErr;
+    return HandOut(*position, run);
+  }
+  // An object of Out's kind naming the run that `in` names.
+  template <const uint32_t &kOperation, class In, class Out>
+  static ATEErr ZV_API Derive(In in, Out *out) {
+    ZV_MINIMAL_FAILURE(C, Operation)
+    uintptr_t run = 0;
+    if (!C::Target(in, run)) [[unlikely]]
+      return kATEBadParameterErr;
+    return HandOut(run, out);
+  }
+  template <size_t kAttribute, class Value>
+  static ATEErr ZV_API GetFeature(CharFeaturesRef features, HostBool *assigned, Value *value) {
+    ZV_MINIMAL_FAILURE(C, GetFeature)
+    uintptr_t run = 0;
+    if (!C::Target(features, run)) [[unlikely]]
+      return kATEBadParameterErr;
+    const int32_t bits = gEngine->runs[run].attributes[kAttribute];
+    if constexpr (std::is_same_v<Value, float>) {
+      *value = std::bit_cast<float>(bits);
+    } else {
+      *value = bits;
+    }
+    *assigned = 1;
+    return kATENoError;
+  }
+  static ATEErr ZV_API GetSize(ArrayKashidasRef values, int32_t *size) {
+    ZV_MINIMAL_FAILURE(C, GetSize)
+    uintptr_t run = 0;
+    if (!C::Target(values, run)) [[unlikely]]
+      return kATEBadParameterErr;
+    *size = 1;
+    return kATENoError;
+  }
+  static ATEErr ZV_API KashidasItem(ArrayKashidasRef values, int32_t, Kashidas *value) {
+    ZV_MINIMAL_FAILURE(C, KashidasItem)
+    uintptr_t run = 0;
+    if (!C::Target(values, run)) [[unlikely]]
+      return kATEBadParameterErr;
+    *value = gEngine->runs[run].attributes[5];
+    return kATENoError;
+  }
 
-ATETextRangesSuite RangesSuite() {
-  ATETextRangesSuite suite{};
-  suite.Release = Keep<TextRangesRef>;
-  suite.GetTextRunsIterator = GetTextRunsIterator;
-  return suite;
-}
-ATETextRangeSuite RangeSuite() {
-  ATETextRangeSuite suite{};
-  suite.Release = Keep<TextRangeRef>;
-  suite.GetCharFeatures = GetCharFeatures;
-  suite.GetCharInspector = GetCharInspector;
-  return suite;
-}
-ATETextRunsIteratorSuite RunsSuite() {
-  ATETextRunsIteratorSuite suite{};
-  suite.Release = ReleaseWalk;
-  suite.MoveToFirst = MoveToFirst;
-  suite.IsNotDone = IsNotDone;
-  suite.Next = Next;
-  suite.Item = Item;
-  return suite;
-}
-ATECharFeaturesSuite FeaturesSuite() {
-  ATECharFeaturesSuite suite{};
-  suite.Release = Keep<CharFeaturesRef>;
-  suite.GetDirOverride = GetFeature<0, DirOverride>;
-  suite.GetDigitSet = GetFeature<1, DigitSet>;
-  suite.GetDiacVPos = GetFeature<2, DiacVPos>;
-  suite.GetDiacXOffset = GetFeature<3, float>;
-  suite.GetDiacYOffset = GetFeature<4, float>;
-  return suite;
-}
-ATECharInspectorSuite InspectorSuite() {
-  ATECharInspectorSuite suite{};
-  suite.Release = Keep<CharInspectorRef>;
-  suite.GetKashidas = GetKashidas;
-  return suite;
-}
-ATEArrayKashidasSuite KashidasSuite() {
-  ATEArrayKashidasSuite suite{};
-  suite.Release = Keep<ArrayKashidasRef>;
-  suite.GetSize = GetSize;
-  suite.Item = KashidasItem;
-  return suite;
-}
+  template <class Ref>
+  static ATEErr HandOut(uintptr_t run, Ref *out) {
+    *out = C::template Make<Ref>(run);
+    return C::kChecks && *out == nullptr ? kATEOutOfMemoryErr : kATENoError;
+  }
 
-const ATETextRangesSuite kRanges = RangesSuite();
-const ATETextRangeSuite kRange = RangeSuite();
-const ATETextRunsIteratorSuite kRuns = RunsSuite();
-const ATECharFeaturesSuite kFeatures = FeaturesSuite();
-const ATECharInspectorSuite kInspector = InspectorSuite();
-const ATEArrayKashidasSuite kKashidas = KashidasSuite();
+  static ATETextRangesSuite Ranges() {
+    ATETextRangesSuite suite{};
+    suite.Release = KeepSelection;
+    suite.GetTextRunsIterator = GetTextRunsIterator;
+    return suite;
+  }
+  static ATETextRangeSuite Range() {
+    ATETextRangeSuite suite{};
+    suite.Release = Release<TextRangeRef>;
+    suite.GetCharFeatures =
+        Derive<ZV_FAILPOINT_NUMBER(kSuite, "GetCharFeatures"), TextRangeRef, CharFeaturesRef>;
+    suite.GetCharInspector =
+        Derive<ZV_FAILPOINT_NUMBER(kSuite, "GetCharInspector"), TextRangeRef, CharInspectorRef>;
+    return suite;
+  }
+  static ATETextRunsIteratorSuite Runs() {
+    ATETextRunsIteratorSuite suite{};
+    suite.Release = Release<TextRunsIteratorRef>;
+    suite.MoveToFirst = MoveToFirst;
+    suite.IsNotDone = IsNotDone;
+    suite.Next = Next;
+    suite.Item = Item;
+    return suite;
+  }
+  static ATECharFeaturesSuite Features() {
+    ATECharFeaturesSuite suite{};
+    suite.Release = Release<CharFeaturesRef>;
+    suite.GetDirOverride = GetFeature<0, DirOverride>;
+    suite.GetDigitSet = GetFeature<1, DigitSet>;
+    suite.GetDiacVPos = GetFeature<2, DiacVPos>;
+    suite.GetDiacXOffset = GetFeature<3, float>;
+    suite.GetDiacYOffset = GetFeature<4, float>;
+    return suite;
+  }
+  static ATECharInspectorSuite Inspector() {
+    ATECharInspectorSuite suite{};
+    suite.Release = Release<CharInspectorRef>;
+    suite.GetKashidas =
+        Derive<ZV_FAILPOINT_NUMBER(kSuite, "GetKashidas"), CharInspectorRef, ArrayKashidasRef>;
+    return suite;
+  }
+  static ATEArrayKashidasSuite Kashidas() {
+    ATEArrayKashidasSuite suite{};
+    suite.Release = Release<ArrayKashidasRef>;
+    suite.GetSize = GetSize;
+    suite.Item = KashidasItem;
+    return suite;
+  }
+
+  // The tables, made once.
+  static WalkSuites Tables() {
+    static const ATETextRangesSuite ranges = Ranges();
+    static const ATETextRangeSuite range = Range();
+    static const ATETextRunsIteratorSuite runs = Runs();
+    static const ATECharFeaturesSuite features = Features();
+    static const ATECharInspectorSuite inspector = Inspector();
+    static const ATEArrayKashidasSuite kashidas = Kashidas();
+    return {&ranges, &range, &runs, &features, &inspector, &kashidas};
+  }
+};
 
 }  // namespace
 
-MinimalEngine::MinimalEngine(int count) {
+MinimalEngine::MinimalEngine(int count, Checking checking) : checking_(checking) {
   runs.reserve(static_cast<size_t>(count));
   for (int run = 0; run < count; ++run) runs.push_back({run * kRunLength, RunAttributes(run)});
+  if (checking_ == Checking::kHost) checks_ = std::make_unique<HostChecks>();
   gEngine = this;
 }
 
@@ -147,7 +186,8 @@ MinimalEngine::~MinimalEngine() {
 }
 
 WalkSuites MinimalEngine::Suites() const {
-  return {&kRanges, &kRange, &kRuns, &kFeatures, &kInspector, &kKashidas};
+  return checking_ == Checking::kHost ? SuitesOver<HostChecks>::Tables()
+                                      : SuitesOver<NoChecks>::Tables();
 }
 
 TextRangesRef MinimalEngine::Selection() const {

@@ -49,14 +49,22 @@ void BM_SixWalksRealEngine(benchmark::State &state) {
 }
 BENCHMARK(BM_SixWalksRealEngine)->Apply(RunCounts);
 
-void BM_SixWalksMinimalEngine(benchmark::State &state) {
-  MinimalEngine engine(static_cast<int>(state.range(0)));
+void SixWalksMinimalEngine(benchmark::State &state, Checking checking) {
+  MinimalEngine engine(static_cast<int>(state.range(0)), checking);
   int64_t runs = 0;
   for (auto _ : state)
     benchmark::DoNotOptimize(SixWalks(engine.Suites(), engine.Selection(), runs));
   if (runs != state.range(0)) state.SkipWithError("the walks did not see every run");
 }
+void BM_SixWalksMinimalEngine(benchmark::State &state) {
+  SixWalksMinimalEngine(state, Checking::kNone);
+}
 BENCHMARK(BM_SixWalksMinimalEngine)->Apply(RunCounts);
+// The same with the checks the host keeps: the floor under the real engine.
+void BM_SixWalksCheckedMinimalEngine(benchmark::State &state) {
+  SixWalksMinimalEngine(state, Checking::kHost);
+}
+BENCHMARK(BM_SixWalksCheckedMinimalEngine)->Apply(RunCounts);
 
 void BM_SixBareScans(benchmark::State &state) {
   Session session;

@@ -12,10 +12,12 @@ valgrind --tool=callgrind once for each of:
 
   pass     the panel's whole selection-change pass through the module and the real engine
   real     the pass's six run walks straight through the real engine's suites
-  minimal  the same six walks through the benchmark's minimal engine
+  minimal  the same six walks through the benchmark's minimal engine, which checks nothing
+  checked  the same six walks through the minimal engine with the checks the host keeps
   bare     six bare scans of the real engine's run array
 
-and prints the instructions per run of each, and the ratios of pass and real to minimal.
+and prints the instructions per run of each, the ratios of pass, real and checked to
+minimal, and of real to checked.
 Only the instructions of the measured work are counted, not those of start-up or opening.
 --runs N: the document's runs (a multiple of 1000; default 100000).
 USAGE
@@ -45,7 +47,7 @@ trap 'rm -rf "$work"' EXIT
 
 declare -A perRun
 printf '%-8s %14s %12s\n' what instructions "per run"
-for what in pass real minimal bare; do
+for what in pass real minimal checked bare; do
   out="$work/$what.out"
   valgrind --tool=callgrind --callgrind-out-file="$out" --collect-atstart=no \
     --toggle-collect='zvbench::Measured(*' "$bench" --instructions "$what" "$runs" \
@@ -55,5 +57,7 @@ for what in pass real minimal bare; do
   perRun[$what]="$((total / runs))"
   printf '%-8s %14s %12s\n' "$what" "$total" "${perRun[$what]}"
 done
-awk -v p="${perRun[pass]}" -v r="${perRun[real]}" -v m="${perRun[minimal]}" 'BEGIN {
-  printf "pass / minimal: %.2fx   real walks / minimal: %.2fx\n", p / m, r / m }'
+awk -v p="${perRun[pass]}" -v r="${perRun[real]}" -v m="${perRun[minimal]}" \
+  -v c="${perRun[checked]}" 'BEGIN {
+  printf "pass / minimal: %.2fx   real walks / minimal: %.2fx\n", p / m, r / m
+  printf "checked / minimal: %.2fx   real walks / checked: %.2fx\n", c / m, r / c }'
