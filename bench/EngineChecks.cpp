@@ -15,6 +15,10 @@ HostChecks::~HostChecks() {
   current_ = nullptr;
 }
 
+ATEErr HostChecks::Planned(uint32_t operation) {
+  return current_->services_.failures.Take(operation);
+}
+
 size_t HostChecks::LiveRefs() {
   const HostChecks &c = *current_;
   return c.walks_.Live() + c.ranges_.Live() + c.features_.Live() + c.inspectors_.Live() +

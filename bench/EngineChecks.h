@@ -56,7 +56,7 @@ class HostChecks {
     zvhost::FailurePlan &plan = current_->services_.failures;
     if (plan.CountUnplanned(operation)) [[likely]]
       return kATENoError;
-    return plan.Take(operation);
+    return Planned(operation);
   }
 
   // A new object of Ref's kind naming `target`, with one reference; null when no handle is
@@ -89,6 +89,10 @@ class HostChecks {
 
  private:
   static constexpr const char *kOperation = "a walk's call";
+
+  // The failure planned for this call, or 0: the way of every call while one is planned, kept
+  // out of line as the host keeps it.
+  static ATEErr Planned(uint32_t operation);
 
   template <class Ref>
   static zvhost::HandleTable<uint32_t> &Table() {
