@@ -2,9 +2,9 @@
 // 10k, 100k and 1M runs. Measured in one process: the panel's whole selection-change pass
 // through the real module (ten resets, six of which walk every run); the same six walks
 // straight through the engine's suites, through the minimal engine that the benchmark
-// carries, and as bare scans of the engine's own run array; reading the file into the
-// document against a plain parse of it, and the whole `open` command; loading the module and
-// starting up.
+// carries (without checks, and with the host's), and as bare scans of the engine's own run
+// array; reading the file into the document against a plain parse of it, and the whole
+// `open` command; loading the module and starting up.
 #include <benchmark/benchmark.h>
 
 #include <fstream>
