@@ -83,7 +83,9 @@ class HostChecks {
     Table<Ref>().Release(ref, "Release");
   }
 
-  // The bad handles reported, and the references held, by the engine that lives now.
+  // The failures planned, the bad handles reported, and the references held, of the engine
+  // that lives now.
+  static zvhost::FailurePlan &Failures() { return current_->services_.failures; }
   static size_t Findings() { return current_->services_.findings.All().size(); }
   static size_t LiveRefs();
 

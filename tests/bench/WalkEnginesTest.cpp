@@ -68,5 +68,24 @@ TEST(WalkEngines, TheHostsChecksRefuseReleasedAndForeignHandles) {
   EXPECT_EQ(HostChecks::LiveRefs(), 0u);
 }
 
+TEST(WalkEngines, TheHostsChecksFailACallOnDemand) {
+  MinimalEngine engine(10, Checking::kHost);
+  const WalkSuites s = engine.Suites();
+  HostChecks::Failures().Add(zvhost::FailurePlan::Parse("Minimal Engine/Item:7@2"));
+  TextRunsIteratorRef walk = nullptr;
+  ASSERT_EQ(s.ranges->GetTextRunsIterator(engine.Selection(), &walk), kATENoError);
+  ASSERT_EQ(s.runs->MoveToFirst(walk), kATENoError);
+  TextRangeRef first = nullptr, second = nullptr, third = nullptr;
+  EXPECT_EQ(s.runs->Item(walk, &first), kATENoError);
+  EXPECT_EQ(s.runs->Item(walk, &second), 7) << "the second call fails as planned";
+  EXPECT_EQ(second, nullptr);
+  EXPECT_EQ(s.runs->Item(walk, &third), kATENoError);
+  EXPECT_EQ(HostChecks::Failures().Calls("Minimal Engine/Item"), 3u);
+  s.range->Release(first);
+  s.range->Release(third);
+  s.runs->Release(walk);
+  EXPECT_EQ(HostChecks::LiveRefs(), 0u);
+}
+
 }  // namespace
 }  // namespace zvbench
