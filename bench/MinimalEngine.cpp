@@ -14,14 +14,41 @@ const MinimalEngine *gEngine = nullptr;
 
 constexpr char kSuite[] = "Minimal Engine";
 
-// The failure point of every operation, numbered as the host numbers its own.
-#define ZV_MINIMAL_FAILURE(C, operation)                                                     \
-  if (const ATEErr error = C::Failure(ZV_FAILPOINT_NUMBER(kSuite, #operation))) [[unlikely]] \
-    return error;
+// The number of an operation, as the host numbers its own for failures on demand.
+#define ZV_MINIMAL_OPERATION(name) ZV_FAILPOINT_NUMBER(kSuite, #name)
 
 // The suite functions over the checks C: each counts itself, finds its handle and answers.
 template <class C>
 struct SuitesOver {
+  // Counts this call of the operation numbered kNumber and answers step(), or the failure
+  // planned for the call.
+  template <const uint32_t &kNumber, class Step>
+  static ATEErr Counted(Step &&step) {
+    if (const ATEErr error = C::Failure(kNumber)) [[unlikely]]
+      return error;
+    return step();
+  }
+  // The same with the position of `walk` handed to step(); a bad handle is refused.
+  template <const uint32_t &kNumber, class Step>
+  static ATEErr AtPosition(TextRunsIteratorRef walk, Step &&step) {
+    return Counted<kNumber>([&]() -> ATEErr {
+      uint32_t *position = C::Position(walk);
+      if (C::kChecks && position == nullptr) [[unlikely]]
+        return kATEBadParameterErr;
+      return step(*position);
+    });
+  }
+  // The same with the run that `ref` names handed to step(); a bad handle is refused.
+  template <const uint32_t &kNumber, class Ref, class Step>
+  static ATEErr AtRun(Ref ref, Step &&step) {
+    return Counted<kNumber>([&]() -> ATEErr {
+      uintptr_t run = 0;
+      if (!C::Target(ref, run)) [[unlikely]]
+        return kATEBadParameterErr;
+      return step(run);
+    });
+  }
+
   template <class Ref>
   static void ZV_API Release(Ref ref) {
     C::Release(ref);
@@ -29,80 +56,62 @@ struct SuitesOver {
   // The selection is the engine itself, not an object of its own.
   static void ZV_API KeepSelection(TextRangesRef) {}
   static ATEErr ZV_API GetTextRunsIterator(TextRangesRef, TextRunsIteratorRef *walk) {
-    ZV_MINIMAL_FAILURE(C, GetTextRunsIterator)
-    *walk = C::template Make<TextRunsIteratorRef>(0);
-    return *walk == nullptr ? kATEOutOfMemoryErr : kATENoError;
+    return Counted<ZV_MINIMAL_OPERATION(GetTextRunsIterator)>([&]() -> ATEErr {
+      *walk = C::template Make<TextRunsIteratorRef>(0);
+      return *walk == nullptr ? kATEOutOfMemoryErr : kATENoError;
+    });
   }
   static ATEErr ZV_API MoveToFirst(TextRunsIteratorRef walk) {
-    ZV_MINIMAL_FAILURE(C, MoveToFirst)
-    uint32_t *position = C::Position(walk);
-    if (C::kChecks && position == nullptr) [[unlikely]]
-      return kATEBadParameterErr;
-    *position = 0;
-    return kATENoError;
+    return AtPosition<ZV_MINIMAL_OPERATION(MoveToFirst)>(walk, [](uint32_t &position) {
+      position = 0;
+      return kATENoError;
+    });
   }
   static ATEErr ZV_API IsNotDone(TextRunsIteratorRef walk, HostBool *notDone) {
-    ZV_MINIMAL_FAILURE(C, IsNotDone)
-    const uint32_t *position = C::Position(walk);
-    if (C::kChecks && position == nullptr) [[unlikely]]
-      return kATEBadParameterErr;
-    *notDone = *position < gEngine->runs.size();
-    return kATENoError;
+    return AtPosition<ZV_MINIMAL_OPERATION(IsNotDone)>(walk, [&](uint32_t &position) {
+      *notDone = position < gEngine->runs.size();
+      return kATENoError;
+    });
   }
   static ATEErr ZV_API Next(TextRunsIteratorRef walk) {
-    ZV_MINIMAL_FAILURE(C, Next)
-    uint32_t *position = C::Position(walk);
-    if (C::kChecks && position == nullptr) [[unlikely]]
-      return kATEBadParameterErr;
-    ++*position;
-    return kATENoError;
+    return AtPosition<ZV_MINIMAL_OPERATION(Next)>(walk, [](uint32_t &position) {
+      ++position;
+      return kATENoError;
+    });
   }
   static ATEErr ZV_API Item(TextRunsIteratorRef walk, TextRangeRef *run) {
-    ZV_MINIMAL_FAILURE(C, Item)
-    const uint32_t *position = C::Position(walk);
-    if (C::kChecks && position == nullptr) [[unlikely]]
-      return kATEBadParameterErr;
-    return HandOut(*position, run);
+    return AtPosition<ZV_MINIMAL_OPERATION(Item)>(
+        walk, [&](uint32_t &position) { return HandOut(position, run); });
   }
   // An object of Out's kind naming the run that `in` names.
-  template <const uint32_t &kOperation, class In, class Out>
+  template <const uint32_t &kNumber, class In, class Out>
   static ATEErr ZV_API Derive(In in, Out *out) {
-    ZV_MINIMAL_FAILURE(C, Operation)
-    uintptr_t run = 0;
-    if (!C::Target(in, run)) [[unlikely]]
-      return kATEBadParameterErr;
-    return HandOut(run, out);
+    return AtRun<kNumber>(in, [&](uintptr_t run) { return HandOut(run, out); });
   }
   template <size_t kAttribute, class Value>
   static ATEErr ZV_API GetFeature(CharFeaturesRef features, HostBool *assigned, Value *value) {
-    ZV_MINIMAL_FAILURE(C, GetFeature)
-    uintptr_t run = 0;
-    if (!C::Target(features, run)) [[unlikely]]
-      return kATEBadParameterErr;
-    const int32_t bits = gEngine->runs[run].attributes[kAttribute];
-    if constexpr (std::is_same_v<Value, float>) {
-      *value = std::bit_cast<float>(bits);
-    } else {
-      *value = bits;
-    }
-    *assigned = 1;
-    return kATENoError;
+    return AtRun<ZV_MINIMAL_OPERATION(GetFeature)>(features, [&](uintptr_t run) {
+      const int32_t bits = gEngine->runs[run].attributes[kAttribute];
+      if constexpr (std::is_same_v<Value, float>) {
+        *value = std::bit_cast<float>(bits);
+      } else {
+        *value = bits;
+      }
+      *assigned = 1;
+      return kATENoError;
+    });
   }
   static ATEErr ZV_API GetSize(ArrayKashidasRef values, int32_t *size) {
-    ZV_MINIMAL_FAILURE(C, GetSize)
-    uintptr_t run = 0;
-    if (!C::Target(values, run)) [[unlikely]]
-      return kATEBadParameterErr;
-    *size = 1;
-    return kATENoError;
+    return AtRun<ZV_MINIMAL_OPERATION(GetSize)>(values, [&](uintptr_t) {
+      *size = 1;
+      return kATENoError;
+    });
   }
   static ATEErr ZV_API KashidasItem(ArrayKashidasRef values, int32_t, Kashidas *value) {
-    ZV_MINIMAL_FAILURE(C, KashidasItem)
-    uintptr_t run = 0;
-    if (!C::Target(values, run)) [[unlikely]]
-      return kATEBadParameterErr;
-    *value = gEngine->runs[run].attributes[5];
-    return kATENoError;
+    return AtRun<ZV_MINIMAL_OPERATION(KashidasItem)>(values, [&](uintptr_t run) {
+      *value = gEngine->runs[run].attributes[5];
+      return kATENoError;
+    });
   }
 
   template <class Ref>
@@ -121,9 +130,9 @@ struct SuitesOver {
     ATETextRangeSuite suite{};
     suite.Release = Release<TextRangeRef>;
     suite.GetCharFeatures =
-        Derive<ZV_FAILPOINT_NUMBER(kSuite, "GetCharFeatures"), TextRangeRef, CharFeaturesRef>;
+        Derive<ZV_MINIMAL_OPERATION(GetCharFeatures), TextRangeRef, CharFeaturesRef>;
     suite.GetCharInspector =
-        Derive<ZV_FAILPOINT_NUMBER(kSuite, "GetCharInspector"), TextRangeRef, CharInspectorRef>;
+        Derive<ZV_MINIMAL_OPERATION(GetCharInspector), TextRangeRef, CharInspectorRef>;
     return suite;
   }
   static ATETextRunsIteratorSuite Runs() {
@@ -149,7 +158,7 @@ struct SuitesOver {
     ATECharInspectorSuite suite{};
     suite.Release = Release<CharInspectorRef>;
     suite.GetKashidas =
-        Derive<ZV_FAILPOINT_NUMBER(kSuite, "GetKashidas"), CharInspectorRef, ArrayKashidasRef>;
+        Derive<ZV_MINIMAL_OPERATION(GetKashidas), CharInspectorRef, ArrayKashidasRef>;
     return suite;
   }
   static ATEArrayKashidasSuite Kashidas() {

@@ -81,6 +81,10 @@ TEST(WalkEngines, TheHostsChecksFailACallOnDemand) {
   EXPECT_EQ(second, nullptr);
   EXPECT_EQ(s.runs->Item(walk, &third), kATENoError);
   EXPECT_EQ(HostChecks::Failures().Calls("Minimal Engine/Item"), 3u);
+  HostChecks::Failures().Add(zvhost::FailurePlan::Parse("Minimal Engine/GetCharFeatures:9"));
+  CharFeaturesRef features = nullptr;
+  EXPECT_EQ(s.range->GetCharFeatures(first, &features), 9) << "a derived object's failure";
+  EXPECT_EQ(features, nullptr);
   s.range->Release(first);
   s.range->Release(third);
   s.runs->Release(walk);
