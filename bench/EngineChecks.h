@@ -1,8 +1,8 @@
 // How the benchmark's minimal engine keeps its handles and counts its calls. NoChecks does
 // nothing: a run's handle is its index. HostChecks does it with the host's own machinery, as
-// the real engine does: every call counted for failures on demand, every object in a handle
-// table of its kind (one registry numbers them all, with their kind and generation), found by
-// both, with reference counts and every bad handle reported as a finding. The minimal engine
+// the real engine does: every call counted for failures on demand, every object in its kind's
+// handle table, its handle carrying its kind (numbered by the host's registry) and its
+// generation, with reference counts and every bad handle reported as a finding. The minimal engine
 // with HostChecks is the floor under any engine that keeps the host's checks.
 #pragma once
 

@@ -1,127 +1,66 @@
-// Every handle the host hands to the module, of every kind, numbered in one space: a handle
-// of one kind is never taken for another, and one that outlived its object is recognised
-// (not reinterpreted) even after its number's slot is reused.
+// Every handle the host hands to the module, of every kind: each kind's store (HandleStore)
+// takes a number here that its handles carry, so a handle of one kind is never taken for
+// another, and one that outlived its object is recognised (not reinterpreted) wherever it is
+// passed.
 //
-// A handle encodes a slot index and the slot's generation; the slot records the handle's kind
-// and what it names for its owner (an index or an address). Freed slots are reused oldest
-// first, which keeps generations from wrapping quickly. Every step is O(1), and finding a
-// live handle of the kind asked for is one comparison of its kind and one of its generation.
+// The registry also keeps handles for owners that name their objects themselves (an index,
+// an address): Add() hands out a handle for such a target of a kind, Find() gives it back.
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "host/core/HandleStore.h"
 
 namespace zvhost {
 
-// One kind of handle. Kinds are told apart by address, so each is one object that lives as
-// long as its handles may be looked up.
-struct HandleKind {
-  const char *noun;  // "menu item", "TextRange": what a finding calls it
-};
-
-enum class HandleState {
-  kLive,       // a live handle of the kind asked for
-  kOtherKind,  // a live handle of another kind
-  kGone,       // a handle the host handed out whose object is gone
-  kUnknown,    // not a handle the host handed out
-};
-
 class HandleRegistry {
  public:
-  // A new handle of `kind` naming `target`; null when every number is taken (callers answer
-  // that as out of memory).
-  template <class Ref>
-  Ref Add(const HandleKind &kind, uint64_t target) {
-    uint32_t index = firstFree_;
-    if (index != kNoSlot) [[likely]] {
-      firstFree_ = slots_[index].nextFree;
-      if (firstFree_ == kNoSlot) lastFree_ = kNoSlot;
-    } else {
-      index = Grow();
-      if (index == kNoSlot) return nullptr;
-    }
-    Slot &slot = slots_[index];
-    slot.kind = &kind;
-    slot.target = target;
-    ++live_;
-    // The generation is never 0, so no handle is below 1 << 24: a small number passed by
-    // mistake is never taken for one.
-    const uint32_t number = (static_cast<uint32_t>(slot.generation) << kIndexBits) | (index + 1);
-    return reinterpret_cast<Ref>(static_cast<uintptr_t>(number));
-  }
+  HandleRegistry();
+  ~HandleRegistry();
+  HandleRegistry(const HandleRegistry &) = delete;
+  HandleRegistry &operator=(const HandleRegistry &) = delete;
 
-  // What a live handle of `kind` names; null for any other handle (Classify() tells what it
-  // is). The address stays good until the next Add().
-  const uint64_t *LiveTarget(const void *handle, const HandleKind &kind) const {
-    const uintptr_t number = reinterpret_cast<uintptr_t>(handle);
-    // Index 0 wraps to the largest index, and a number wider than 32 bits has a "generation"
-    // above 255: neither passes, so neither needs a test of its own here.
-    const size_t index = static_cast<uint32_t>(number & kIndexMask) - 1u;
-    if (index < slotCount_) {
-      const Slot &slot = slots_[index];
-      if (slot.kind == &kind && (number >> kIndexBits) == slot.generation) return &slot.target;
-    }
-    return nullptr;
-  }
+  // The number of a new store's kind. Numbers are not reused while the registry lives, so
+  // a handle of a store that is gone is never taken for one of a later store. Throws
+  // std::length_error when every number is taken.
+  uint32_t Enrol(const HandleStoreBase &store);
+  // The store numbered `kindNumber` is gone: its handles are unknown from now on.
+  void Withdraw(uint32_t kindNumber);
 
-  // What `handle` is for a caller that wants one of `kind`; on kLive, `*target` is what it
-  // names.
-  HandleState Find(const void *handle, const HandleKind &kind, uint64_t *target) const {
-    if (const uint64_t *found = LiveTarget(handle, kind)) {
-      *target = *found;
-      return HandleState::kLive;
-    }
-    return Classify(handle);
-  }
-  // What a handle that LiveTarget() did not take as a live one of the kind asked for is.
+  // What a handle that is not a live one of the kind asked for is: kOtherKind, kGone or
+  // kUnknown.
   HandleState Classify(const void *handle) const;
 
-  // The handle names nothing from now on. A handle that is not live is left alone.
-  void Remove(const void *handle);
-  // The same for a handle that LiveTarget() has just found live.
-  void RemoveLive(const void *handle) {
-    const uint32_t index =
-        (static_cast<uint32_t>(reinterpret_cast<uintptr_t>(handle)) & kIndexMask) - 1;
-    Slot &slot = slots_[index];
-    slot.kind = nullptr;
-    slot.nextFree = kNoSlot;
-    // Skips 0 when it wraps: 0 marks a number the host never handed out.
-    if (++slot.generation == 0) slot.generation = 1;
-    --live_;
-    if (lastFree_ == kNoSlot) {
-      firstFree_ = index;
-    } else {
-      slots_[lastFree_].nextFree = index;
-    }
-    lastFree_ = index;
+  // A new handle of `kind` naming `target`; null when every number of the kind is taken
+  // (callers answer that as out of memory). Kinds are told apart by address, so each is one
+  // object that lives as long as the registry.
+  template <class Ref>
+  Ref Add(const HandleKind &kind, uint64_t target) {
+    return reinterpret_cast<Ref>(AddTarget(kind, target));
   }
-
-  size_t Live() const { return live_; }
+  // What `handle` is for a caller that wants one of `kind`; on kLive, `*target` is what it
+  // names.
+  HandleState Find(const void *handle, const HandleKind &kind, uint64_t *target) const;
+  // The handle names nothing from now on. A handle that is not a live one that Add() made is
+  // left alone.
+  void Remove(const void *handle);
+  // Handles made by Add() and not removed.
+  size_t Live() const;
 
  private:
-  static constexpr uint32_t kIndexBits = 24;
-  static constexpr uint32_t kIndexMask = (1u << kIndexBits) - 1;
-  static constexpr uint32_t kNoSlot = UINT32_MAX;
+  using TargetStore = HandleStore<uint64_t>;
 
-  struct Slot {
-    const HandleKind *kind = nullptr;  // null while the slot is free
-    uint64_t target = 0;
-    uint32_t nextFree = kNoSlot;  // while free: the slot freed after this one
-    uint8_t generation = 1;
-  };
+  void *AddTarget(const HandleKind &kind, uint64_t target);
+  // The store of Add()'s handles of `kind`; null before the first.
+  TargetStore *TargetsOf(const HandleKind &kind) const;
 
-  // A new slot at the end; kNoSlot when every index is taken.
-  uint32_t Grow();
-  // The slot a handle's number points at, whatever its generation; null for none.
-  const Slot *SlotOf(const void *handle, uint8_t *generation) const;
-
-  std::vector<Slot> slots_;
-  size_t slotCount_ = 0;  // slots_.size(), read by every look-up
-  // Freed slots as a queue through Slot::nextFree, oldest first.
-  uint32_t firstFree_ = kNoSlot;
-  uint32_t lastFree_ = kNoSlot;
-  size_t live_ = 0;
+  std::vector<const HandleStoreBase *> stores_;  // by kind number; null: withdrawn
+  // Add()'s stores, one per kind, by the kind's address.
+  std::vector<std::pair<const HandleKind *, std::unique_ptr<TargetStore>>> targets_;
 };
 
 // The reason a finding gives for a handle in `state` where one of `kind` was expected:

@@ -2,13 +2,13 @@
 
 namespace zvhost {
 
-HostErr HandleKindOwner::Refuse(const void *handle, const char *operation, HostErr answer,
-                                const char *deadReason) const {
+HostErr RefuseHandle(const HandleStoreBase &store, const std::string &suite, const void *handle,
+                     const char *operation, HostErr answer, const char *deadReason) {
   if (handle == nullptr) return answer;
-  const HandleState state = registry_.Classify(handle);
+  const HandleState state = store.Registry().Classify(handle);
   HostServices::The().findings.Report(
-      suite_ + "/" + operation,
-      state == HandleState::kOtherKind ? HandleMisuse(state, handleKind_) : deadReason);
+      suite + "/" + operation,
+      state == HandleState::kOtherKind ? HandleMisuse(state, store.Kind()) : deadReason);
   return answer;
 }
 

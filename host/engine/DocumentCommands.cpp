@@ -82,7 +82,11 @@ void Documents::Open(const std::string &path) {
   } catch (const engine::DocumentFileError &error) {
     throw UsageError("cannot open " + path + ": " + error.what());
   }
-  Add(std::move(document));
+  try {
+    Add(std::move(document));
+  } catch (const UsageError &error) {
+    throw UsageError("cannot open " + path + ": " + error.what());
+  }
   Notify(kAIDocumentOpenedNotifier);
   Notify(kAIArtSelectionChangedNotifier);
 }

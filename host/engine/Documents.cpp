@@ -1,8 +1,9 @@
 #include "host/engine/Documents.h"
 
-#include <new>
+#include <string>
 
 #include "AIArtSetSuite.h"
+#include "host/core/UsageError.h"
 #include "host/engine/EngineSuites.h"
 
 namespace zvhost {
@@ -53,8 +54,14 @@ void Documents::Add(std::unique_ptr<engine::Document> document) {
   HandleRegistry &handles = HostServices::The().handles;
   for (size_t index = 0; index < document->art.size(); ++index) {
     const uint64_t target = (uint64_t{document->serial} << 32) | index;
-    document->artHandles.push_back(handles.Add<AIArtHandle>(kArtKind, target));
-    if (document->artHandles.back() == nullptr) throw std::bad_alloc();
+    const AIArtHandle art = handles.Add<AIArtHandle>(kArtKind, target);
+    if (art == nullptr) {
+      for (AIArtHandle made : document->artHandles) handles.Remove(made);
+      throw UsageError("it has " + std::to_string(document->art.size()) +
+                       " art objects; the open documents may hold at most " +
+                       std::to_string(HandleNumber::kMaxSlots) + " together");
+    }
+    document->artHandles.push_back(art);
   }
   open_.push_back(std::move(document));
 }

@@ -83,6 +83,8 @@ class Documents {
   void Select(engine::Selection selection);
 
  private:
+  // Opens `document` beside the others. Throws UsageError, opening nothing, when the open
+  // documents would hold more art than the host has handles for.
   void Add(std::unique_ptr<engine::Document> document);
   // The current document's story that `word` names; UsageError (naming `command`) otherwise.
   const engine::Story &StoryOf(const std::string &word, const char *command);

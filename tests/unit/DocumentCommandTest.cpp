@@ -93,6 +93,29 @@ TEST_F(DocumentCommandTest, ClosingMakesThePreviousDocumentCurrentWithItsSelecti
   EXPECT_EQ(harness_.Dump("doc"), Json::parse(R"({"kind":"doc","open":false})"));
 }
 
+// Every art object of every open document has a handle. A document that would take more than
+// the host has is refused whole: the one before it stays current, and the handles the refused
+// one took are free for the next.
+TEST_F(DocumentCommandTest, MoreArtThanTheHostHasHandlesForIsRefusedAndTakesNoHandles) {
+  auto paths = [&](const char *name, size_t count) {
+    std::string text = R"({"format": "zarvel-document/1", "stories": [], "art": [)";
+    for (size_t i = 0; i < count; ++i)
+      text += i == 0 ? R"({"kind": "path"})" : R"(,{"kind": "path"})";
+    return temp_.Write(name, text + "]}");
+  };
+  const std::string most = paths("most.json", 200000);
+  const std::string more = paths("more.json", 100000);
+  harness_.Run("open " + most);
+  EXPECT_EQ(harness_.RunExpectingError("open " + more),
+            "cannot open " + more +
+                ": it has 100000 art objects; the open documents may hold at most 262143 together");
+  EXPECT_EQ(harness_.Dump("doc")["art"].size(), 200000u);
+  harness_.Run("close");
+  harness_.Run("open " + more);
+  harness_.Run("open " + paths("few.json", 162143));
+  EXPECT_EQ(harness_.Dump("doc")["art"].size(), 162143u) << "the refused document took no handle";
+}
+
 TEST_F(DocumentCommandTest, WhatThePanelSetsOnAParagraphSeparatorSurvivesSaveAndOpen) {
   const std::string saved = temp_.PathOf("saved.json");
   auto digitsShown = [this] {

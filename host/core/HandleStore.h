@@ -1,0 +1,200 @@
+// Objects of one kind, each named to the module by a handle that holds its slot's index, its
+// kind's number and its slot's generation. A slot holds the object, its reference count and
+// the handle's upper bits while it is live, so finding a live handle of the kind is one
+// comparison and making or freeing an object touches one slot. The host's HandleRegistry
+// numbers the kinds, so a handle of another kind, or one that outlived its object, is
+// recognised (not reinterpreted) even after its slot is reused.
+//
+// A handle is 32 bits: the generation (8, never 0), the kind (6, never 0) and the index plus
+// one (18). No handle is below 1 << 24, so a small number passed by mistake is never taken
+// for one. Freed slots are reused oldest first, which keeps generations from wrapping
+// quickly. Every step is O(1).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <type_traits>
+#include <utility>
+#include <vector>
+
+namespace zvhost {
+
+class HandleRegistry;
+
+// What a kind of handle is called in findings: "menu item", "TextRange".
+struct HandleKind {
+  const char *noun;
+};
+
+enum class HandleState {
+  kLive,       // a live handle of the kind asked for
+  kOtherKind,  // a live handle of another kind
+  kGone,       // a handle the host handed out whose object is gone
+  kUnknown,    // not a handle the host handed out
+};
+
+// The layout of a handle's number.
+struct HandleNumber {
+  static constexpr uint32_t kIndexBits = 18;
+  static constexpr uint32_t kKindBits = 6;
+  static constexpr uint32_t kIndexMask = (1u << kIndexBits) - 1;
+  static constexpr uint32_t kKindMask = (1u << kKindBits) - 1;
+  static constexpr uint32_t kMaxSlots = kIndexMask;  // index + 1 fits the index bits
+  static constexpr uint32_t kMaxKinds = kKindMask;   // kind numbers 1 to 63
+
+  // The bits above the index: what a live slot keeps to be compared with a handle's.
+  static constexpr uint16_t Tag(uint8_t generation, uint32_t kind) {
+    return static_cast<uint16_t>((uint32_t{generation} << kKindBits) | kind);
+  }
+  // The kind number of a handle, 0 for a number that cannot be a handle (above 32 bits, or
+  // with no generation or no index).
+  static uint32_t KindOf(const void *handle) {
+    const uint64_t raw = reinterpret_cast<uintptr_t>(handle);
+    if (raw > UINT32_MAX || (raw >> (kIndexBits + kKindBits)) == 0 || (raw & kIndexMask) == 0) {
+      return 0;
+    }
+    return static_cast<uint32_t>(raw >> kIndexBits) & kKindMask;
+  }
+};
+
+// What every store is to the registry: a kind with a number, which can tell what a handle
+// of its number is.
+class HandleStoreBase {
+ public:
+  // Takes the kind's number from `registry`, which must outlive the store.
+  HandleStoreBase(HandleRegistry &registry, HandleKind kind);
+  virtual ~HandleStoreBase();
+  HandleStoreBase(const HandleStoreBase &) = delete;
+  HandleStoreBase &operator=(const HandleStoreBase &) = delete;
+
+  const HandleKind &Kind() const { return kind_; }
+  uint32_t KindNumber() const { return kindNumber_; }
+  const HandleRegistry &Registry() const { return registry_; }
+  // What a handle that carries this store's kind number is: kLive, kGone or kUnknown.
+  virtual HandleState StateOf(const void *handle) const = 0;
+
+ private:
+  HandleRegistry &registry_;
+  HandleKind kind_;
+  uint32_t kindNumber_;
+};
+
+template <class T>
+class HandleStore final : public HandleStoreBase {
+ public:
+  using HandleStoreBase::HandleStoreBase;
+
+  // A new object with one reference; null when every slot of the kind is taken.
+  template <class Ref>
+  Ref Make(T value) {
+    uint32_t index = firstFree_;
+    if (index != kNoSlot) [[likely]] {
+      firstFree_ = slots_[index].nextFree;
+      if (firstFree_ == kNoSlot) lastFree_ = kNoSlot;
+      --freeSlots_;
+    } else {
+      if (slots_.size() >= HandleNumber::kMaxSlots) return nullptr;
+      index = static_cast<uint32_t>(slots_.size());
+      slots_.emplace_back();
+      slotCount_ = slots_.size();
+    }
+    Slot &slot = slots_[index];
+    slot.value = std::move(value);
+    slot.refs = 1;
+    slot.tag = HandleNumber::Tag(slot.generation, KindNumber());
+    const uint32_t number = (uint32_t{slot.tag} << HandleNumber::kIndexBits) | (index + 1);
+    return reinterpret_cast<Ref>(static_cast<uintptr_t>(number));
+  }
+
+  // The object behind a live handle of this kind; null for any other handle.
+  T *Live(const void *handle) {
+    Slot *slot = LiveSlot(handle);
+    return slot == nullptr ? nullptr : &slot->value;
+  }
+  const T *Live(const void *handle) const { return const_cast<HandleStore *>(this)->Live(handle); }
+
+  // One reference more on a live handle of this kind; false for any other handle.
+  bool Retain(const void *handle) {
+    Slot *slot = LiveSlot(handle);
+    if (slot == nullptr) [[unlikely]]
+      return false;
+    ++slot->refs;
+    return true;
+  }
+  // One reference less on a live handle of this kind; the last one frees its object and
+  // slot. False for any other handle.
+  bool Release(const void *handle) {
+    Slot *slot = LiveSlot(handle);
+    if (slot == nullptr) [[unlikely]]
+      return false;
+    if (--slot->refs == 0) Free(*slot);
+    return true;
+  }
+
+  // Objects alive now.
+  size_t Objects() const { return slotCount_ - freeSlots_; }
+
+  HandleState StateOf(const void *handle) const override {
+    const size_t index = IndexOf(handle);
+    if (index >= slotCount_) return HandleState::kUnknown;
+    return slots_[index].tag == TagOf(handle) ? HandleState::kLive : HandleState::kGone;
+  }
+
+ private:
+  static constexpr uint32_t kNoSlot = UINT32_MAX;
+
+  struct Slot {
+    T value{};
+    uint32_t refs = 0;
+    uint32_t nextFree = kNoSlot;  // while free: the slot freed after this one
+    uint16_t tag = 0;             // while live: the handle's bits above its index; else 0
+    uint8_t generation = 1;       // the generation of the slot's next (or live) handle
+  };
+
+  // A handle's slot index; index 0 wraps to the largest index, past every slot.
+  static size_t IndexOf(const void *handle) {
+    return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(handle) & HandleNumber::kIndexMask) -
+           1u;
+  }
+  // A handle's bits above its index. A number wider than 32 bits has more than a tag's bits
+  // and never equals one.
+  static uintptr_t TagOf(const void *handle) {
+    return reinterpret_cast<uintptr_t>(handle) >> HandleNumber::kIndexBits;
+  }
+
+  Slot *LiveSlot(const void *handle) {
+    const size_t index = IndexOf(handle);
+    if (index < slotCount_) [[likely]] {
+      Slot &slot = slots_[index];
+      if (slot.tag == TagOf(handle)) [[likely]]
+        return &slot;
+    }
+    return nullptr;
+  }
+
+  void Free(Slot &slot) {
+    // Values that hold memory give it back now; plain values are overwritten by the next Make.
+    if constexpr (!std::is_trivially_destructible_v<T>) slot.value = T{};
+    slot.tag = 0;
+    // Skips 0 when it wraps: 0 marks a number the host never handed out.
+    if (++slot.generation == 0) slot.generation = 1;
+    slot.nextFree = kNoSlot;
+    const uint32_t index = static_cast<uint32_t>(&slot - slots_.data());
+    if (lastFree_ == kNoSlot) {
+      firstFree_ = index;
+    } else {
+      slots_[lastFree_].nextFree = index;
+    }
+    lastFree_ = index;
+    ++freeSlots_;
+  }
+
+  std::vector<Slot> slots_;
+  size_t slotCount_ = 0;  // slots_.size(), read by every look-up
+  // Freed slots as a queue through Slot::nextFree, oldest first.
+  uint32_t firstFree_ = kNoSlot;
+  uint32_t lastFree_ = kNoSlot;
+  size_t freeSlots_ = 0;
+};
+
+}  // namespace zvhost
