@@ -84,9 +84,10 @@ class HandleStore final : public HandleStoreBase {
  public:
   using HandleStoreBase::HandleStoreBase;
 
-  // A new object with one reference; null when every slot of the kind is taken.
-  template <class Ref>
-  Ref Make(T value) {
+  // A new object with one reference, made from `value`; null when every slot of the kind is
+  // taken.
+  template <class Ref, class Value>
+  Ref Make(Value &&value) {
     uint32_t index = firstFree_;
     if (index != kNoSlot) [[likely]] {
       firstFree_ = slots_[index].nextFree;
@@ -99,7 +100,7 @@ class HandleStore final : public HandleStoreBase {
       slotCount_ = slots_.size();
     }
     Slot &slot = slots_[index];
-    slot.value = std::move(value);
+    slot.value = std::forward<Value>(value);
     slot.refs = 1;
     slot.tag = HandleNumber::Tag(slot.generation, KindNumber());
     const uint32_t number = (uint32_t{slot.tag} << HandleNumber::kIndexBits) | (index + 1);

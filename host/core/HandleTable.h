@@ -33,9 +33,9 @@ class HandleTable final : public LiveCounter {
 
   // A new object with one reference for the receiver; null when no handle is left (callers
   // answer that as out of memory).
-  template <class Ref>
-  Ref Make(T value) {
-    Ref ref = store_.template Make<Ref>(std::move(value));
+  template <class Ref, class Value>
+  Ref Make(Value &&value) {
+    Ref ref = store_.template Make<Ref>(std::forward<Value>(value));
     if (ref != nullptr) [[likely]]
       ++liveRefs_;
     return ref;

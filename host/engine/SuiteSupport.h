@@ -61,9 +61,10 @@ inline ATEErr Refuse(const HandleTable<T> &table, Ref ref, const char *operation
 }
 
 // Hands out a new object with one reference for the caller.
-template <class Ref, class T>
-inline ATEErr HandOut(HandleTable<T> &table, T value, Ref *out) {
-  Ref ref = table.template Make<Ref>(std::move(value));
+// `value` is moved or copied once, into the table.
+template <class Ref, class T, class Value>
+inline ATEErr HandOut(HandleTable<T> &table, Value &&value, Ref *out) {
+  Ref ref = table.template Make<Ref>(std::forward<Value>(value));
   if (ref == nullptr) return kATEOutOfMemoryErr;
   *out = ref;
   return kATENoError;
