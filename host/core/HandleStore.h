@@ -88,6 +88,9 @@ class HandleStore final : public HandleStoreBase {
   // taken.
   template <class Ref, class Value>
   Ref Make(Value &&value) {
+    // A copy is taken first: `value` may be one of this store's own objects, which growing
+    // the store moves.
+    if constexpr (std::is_lvalue_reference_v<Value>) return Make<Ref>(T(value));
     uint32_t index = firstFree_;
     if (index != kNoSlot) [[likely]] {
       firstFree_ = slots_[index].nextFree;

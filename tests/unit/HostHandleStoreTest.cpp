@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "host/core/HandleRegistry.h"
@@ -43,6 +44,18 @@ TEST(HostHandleStore, ReferencesKeepAnObjectAndTheLastReleaseFreesItAtOnce) {
   EXPECT_FALSE(store.Release(ref));
   EXPECT_EQ(store.Objects(), 0u);
   EXPECT_EQ(store.StateOf(ref), HandleState::kGone);
+}
+
+TEST(HostHandleStore, AnObjectMadeFromOneOfTheStoresOwnSurvivesTheStoreGrowing) {
+  HandleRegistry registry;
+  HandleStore<std::string> store(registry, HandleKind{"thing"});
+  const std::string text(100, 'x');
+  Ref first = store.Make<Ref>(text);
+  for (int copies = 0; copies < 100; ++copies) {
+    Ref copy = store.Make<Ref>(*store.Live(first));
+    ASSERT_EQ(*store.Live(copy), text) << copies;
+  }
+  EXPECT_EQ(*store.Live(first), text);
 }
 
 TEST(HostHandleStore, AReusedSlotNeverRevivesAHandleThroughEveryGeneration) {
