@@ -79,6 +79,9 @@ CommandLine ParseCommandLine(int argc, const char *const *argv) {
   CLI::App app("zarvel-host: loads the Zarvel plug-in module as its host does and drives it.",
                "zarvel-host");
   app.set_help_flag("-h,--help", "print this help and exit");
+  // Options are --name on every system: on Windows a script path such as /tmp/a.zvs (as Wine
+  // passes it) is a path, not a Windows-style option.
+  app.allow_windows_style_options(false);
   bool version = false;
   bool listCommands = false;
   bool listSuites = false;

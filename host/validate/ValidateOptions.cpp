@@ -16,6 +16,8 @@ ValidateOptions ParseValidateOptions(const std::vector<std::string> &args) {
       "usage.",
       "zarvel-host validate");
   app.set_help_flag("-h,--help", "print this help");
+  // As zarvel-host's own options: a path such as /tmp/a.zvs is never a Windows-style option.
+  app.allow_windows_style_options(false);
   app.add_option("--plugin", options.pluginPath,
                  "the module to check (default: Zarvel.aip beside this program)");
   app.add_option("--document", options.documentPath,

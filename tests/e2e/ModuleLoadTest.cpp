@@ -50,10 +50,11 @@ TEST(ModuleLoad, WhatCannotBeLoadedEndsTheRunWithStatus3AndTheReason) {
     std::string module;
     std::string reason;
   };
+  // Each reason starts so; a missing file's goes on with the system's own words ("No such file
+  // or directory", "Path not found.").
   const std::vector<Case> cases = {
       {"/nonexistent/Zarvel.aip",
-       "/nonexistent/Zarvel.aip: cannot be loaded: cannot open /nonexistent/Zarvel.aip: No such "
-       "file or directory"},
+       "/nonexistent/Zarvel.aip: cannot be loaded: cannot open /nonexistent/Zarvel.aip: "},
       {folder, folder + ": cannot be loaded: cannot open " + folder + ": it is a folder"},
       {text,
        text + ": cannot be loaded: not a module: " + text + " is neither an ELF nor a PE file"},

@@ -31,10 +31,6 @@ constexpr const char *kDocument = R"({"format": "zarvel-document/1", "stories": 
          {"kind": "text", "story": 0, "storyDirection": 1, "bounds": [24, 24, 180, 300]},
          {"kind": "text", "story": 1, "bounds": [24, 340, 376, 40]}]})";
 
-bool WindowsHost() {
-  return zvtest::ReadFileText(zvtest::ModuleInUse()).rfind("MZ", 0) == 0;
-}
-
 class PageHost : public ::testing::Test {
  protected:
   void SetUp() override { document_ = temp_.Write("page.json", kDocument); }
@@ -47,7 +43,8 @@ class PageHost : public ::testing::Test {
 
 TEST_F(PageHost, DumpLayoutListsEveryTextFrameWithItsLinesAndTheirFacts) {
   const zvtest::HostRun run = Run("dump layout\n");
-  if (WindowsHost()) GTEST_SKIP() << "the Windows host composes nothing (its own test below)";
+  if (zvtest::WindowsHost())
+    GTEST_SKIP() << "the Windows host composes nothing (its own test below)";
   ASSERT_EQ(run.status, 0) << run.errors;
   const std::vector<Json> layouts = run.OfKind("layout");
   ASSERT_EQ(layouts.size(), 1u);
@@ -80,7 +77,7 @@ TEST_F(PageHost, DumpLayoutListsEveryTextFrameWithItsLinesAndTheirFacts) {
 }
 
 TEST_F(PageHost, WithoutJsonTheLayoutIsATableOfFramesAndLines) {
-  if (WindowsHost()) GTEST_SKIP();
+  if (zvtest::WindowsHost()) GTEST_SKIP();
   const std::string script = temp_.Write("layout.zvs", "open " + document_ + "\ndump layout\n");
   const zvtest::HostRun run = zvtest::RunHostRaw({"--plugin", zvtest::ModuleInUse(), script});
   ASSERT_EQ(run.status, 0) << run.errors;
@@ -106,7 +103,7 @@ TEST_F(PageHost, DrawingThePageChangesNoLineOfIt) {
   // move what is composed after it.
   const zvtest::HostRun run = Run("dump layout\nsnapshot doc " + temp_.PathOf("page.png") +
                                   "\nopen " + document_ + "\ndump layout\n");
-  if (WindowsHost()) GTEST_SKIP();
+  if (zvtest::WindowsHost()) GTEST_SKIP();
   ASSERT_EQ(run.status, 0) << run.errors;
   const std::vector<Json> layouts = run.OfKind("layout");
   ASSERT_EQ(layouts.size(), 2u);
@@ -126,7 +123,7 @@ TEST_F(PageHost, SnapshotDocDrawsAPictureOfEachKindThatIsAValidFile) {
     script += "snapshot doc " + temp_.PathOf(std::string("page") + picture.extension) + "\n";
   }
   const zvtest::HostRun run = Run(script);
-  if (WindowsHost()) GTEST_SKIP();
+  if (zvtest::WindowsHost()) GTEST_SKIP();
   ASSERT_EQ(run.status, 0) << run.errors;
   for (const Picture &picture : pictures) {
     SCOPED_TRACE(picture.extension);
@@ -153,7 +150,7 @@ void CollectPaths(xmlNode *node, std::set<std::string> &paths) {
 TEST_F(PageHost, TheSvgPictureIsXmlWithEveryFramesBox) {
   const std::string svg = temp_.PathOf("page.svg");
   const zvtest::HostRun run = Run("snapshot doc " + svg + "\n");
-  if (WindowsHost()) GTEST_SKIP();
+  if (zvtest::WindowsHost()) GTEST_SKIP();
   ASSERT_EQ(run.status, 0) << run.errors;
   const std::string text = zvtest::ReadFileText(svg);
   xmlDoc *doc = xmlReadMemory(text.data(), static_cast<int>(text.size()), "page.svg", nullptr,
@@ -188,7 +185,7 @@ TEST_F(PageHost, AnExtensionThatNamesNoPictureIsAUsageErrorNamingIt) {
   };
   for (const Case &c : cases) {
     const zvtest::HostRun run = Run("snapshot doc " + c.file + "\n");
-    if (WindowsHost()) GTEST_SKIP();
+    if (zvtest::WindowsHost()) GTEST_SKIP();
     EXPECT_EQ(run.status, 2);
     const std::vector<Json> errors = run.OfKind("error");
     ASSERT_EQ(errors.size(), 1u) << run.errors;
@@ -199,7 +196,7 @@ TEST_F(PageHost, AnExtensionThatNamesNoPictureIsAUsageErrorNamingIt) {
 }
 
 TEST_F(PageHost, TheWindowsHostRefusesThePageCommandsSayingWhy) {
-  if (!WindowsHost()) GTEST_SKIP() << "the Linux host composes";
+  if (!zvtest::WindowsHost()) GTEST_SKIP() << "the Linux host composes";
   const zvtest::HostRun run = Run("dump layout\nsnapshot doc " + temp_.PathOf("page.png") + "\n");
   EXPECT_EQ(run.status, 0) << run.errors;
   const std::vector<Json> refused = run.OfKind("refused");

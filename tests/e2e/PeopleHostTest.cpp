@@ -62,8 +62,13 @@ TEST(PeopleHost, ThePanelReadsAsLabelledLinesAndEachActionSaysWhatItChanged) {
 // together they reach every list and the check box that act on the page.
 TEST(PeopleHost, EveryChoiceOfTheTourChangesWhatItChooses) {
   const zvtest::TempFolder out;
-  const std::string script = zvtest::TourScript(out);
+  std::string script = zvtest::TourScript(out);
   ASSERT_FALSE(script.empty());
+  // The Windows host composes nothing and refuses the page's commands, which are not the
+  // panel's choices: they are left out there.
+  if (zvtest::WindowsHost()) {
+    script = std::regex_replace(script, std::regex("(^|\n)(snapshot doc|dump layout)[^\n]*"), "");
+  }
   const zvtest::HostRun run = zvtest::RunHost(script, {"--strict-actions"});
   ASSERT_EQ(run.status, 0) << run.errors;
   std::set<std::string> changed;

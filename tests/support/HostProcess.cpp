@@ -89,6 +89,10 @@ std::string ModuleInUse() {
   return Setting("ZARVEL_MODULE_FILE", ZARVEL_MODULE_FILE);
 }
 
+bool WindowsHost() {
+  return ReadAll(ModuleInUse()).rfind("MZ", 0) == 0;
+}
+
 HostRun RunHostOnFile(const std::string &scriptFile, const std::vector<std::string> &args) {
   std::vector<std::string> all = {"--json", "--plugin", ModuleInUse()};
   all.insert(all.end(), args.begin(), args.end());

@@ -25,6 +25,8 @@ HostRun RunHost(const std::string &script, const std::vector<std::string> &args 
 HostRun RunHostOnFile(const std::string &scriptFile, const std::vector<std::string> &args = {});
 // The module RunHost gives the host.
 std::string ModuleInUse();
+// Whether that module, and so the host that runs it, is the Windows build.
+bool WindowsHost();
 // The host program RunHost runs (without its runner).
 std::string HostProgram();
 // As RunHost, with no script named: `input` is the host's standard input (not a terminal).
