@@ -2,7 +2,6 @@
 // one error that names the file and says why, before anything of a module is called.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -12,12 +11,6 @@
 #include "support/TempFolder.h"
 
 namespace {
-
-bool IsPeFile(const std::string &path) {
-  std::ifstream in(path, std::ios::binary);
-  char magic[2] = {};
-  return in.read(magic, 2) && magic[0] == 'M' && magic[1] == 'Z';
-}
 
 // The headers of a 32-bit PE DLL and nothing more: a Windows module as the file reader sees it.
 std::string PeHeadersOnly() {
@@ -43,7 +36,7 @@ TEST(ModuleLoad, WhatCannotBeLoadedEndsTheRunWithStatus3AndTheReason) {
   const std::string folder = std::string(ZARVEL_SOURCE_DIR) + "/examples";
   // A module built for the other system: the Linux build's for the Windows host, a PE file
   // for the Linux host.
-  const bool windowsHost = IsPeFile(zvtest::ModuleInUse());
+  const bool windowsHost = zvtest::WindowsHost();
   const std::string foreign =
       windowsHost ? std::string(ZARVEL_MODULE_FILE) : temp.Write("Windows.aip", PeHeadersOnly());
   struct Case {

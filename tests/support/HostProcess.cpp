@@ -90,7 +90,9 @@ std::string ModuleInUse() {
 }
 
 bool WindowsHost() {
-  return ReadAll(ModuleInUse()).rfind("MZ", 0) == 0;
+  std::ifstream in(ModuleInUse(), std::ios::binary);
+  char magic[2] = {};
+  return in.read(magic, 2) && magic[0] == 'M' && magic[1] == 'Z';
 }
 
 HostRun RunHostOnFile(const std::string &scriptFile, const std::vector<std::string> &args) {
