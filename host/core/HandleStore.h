@@ -7,8 +7,9 @@
 //
 // A handle is 32 bits: the generation (8, never 0), the kind (6, never 0) and the index plus
 // one (18). No handle is below 1 << 24, so a small number passed by mistake is never taken
-// for one. Freed slots are reused oldest first, which keeps generations from wrapping
-// quickly. Every step is O(1).
+// for one. Free slots are reused oldest first, which keeps generations from wrapping
+// quickly, and one is always ready: the store grows once a new object has taken the last,
+// so making an object never moves the store's objects before it is made. Every step is O(1).
 #pragma once
 
 #include <cstddef>
@@ -82,31 +83,29 @@ class HandleStoreBase {
 template <class T>
 class HandleStore final : public HandleStoreBase {
  public:
-  using HandleStoreBase::HandleStoreBase;
+  // A store with one free slot; a new object always finds one ready.
+  HandleStore(HandleRegistry &registry, HandleKind kind) : HandleStoreBase(registry, kind) {
+    AddFreeSlot();
+  }
 
   // A new object with one reference, made from `value`; null when every slot of the kind is
   // taken.
   template <class Ref, class Value>
   Ref Make(Value &&value) {
-    // A copy is taken first: `value` may be one of this store's own objects, which growing
-    // the store moves.
-    if constexpr (std::is_lvalue_reference_v<Value>) return Make<Ref>(T(value));
-    uint32_t index = firstFree_;
-    if (index != kNoSlot) [[likely]] {
-      firstFree_ = slots_[index].nextFree;
-      if (firstFree_ == kNoSlot) lastFree_ = kNoSlot;
-      --freeSlots_;
-    } else {
-      if (slots_.size() >= HandleNumber::kMaxSlots) return nullptr;
-      index = static_cast<uint32_t>(slots_.size());
-      slots_.emplace_back();
-      slotCount_ = slots_.size();
-    }
+    const uint32_t index = firstFree_;
+    if (index == kNoSlot) [[unlikely]]
+      return nullptr;
     Slot &slot = slots_[index];
+    firstFree_ = slot.nextFree;
+    --freeSlots_;
     slot.value = std::forward<Value>(value);
     slot.refs = 1;
-    slot.tag = HandleNumber::Tag(slot.generation, KindNumber());
+    slot.tag = slot.nextTag;
     const uint32_t number = (uint32_t{slot.tag} << HandleNumber::kIndexBits) | (index + 1);
+    // Only now, with the object made from a `value` that may be one of the store's own:
+    // growing moves them.
+    if (firstFree_ == kNoSlot) [[unlikely]]
+      AddFreeSlot();
     return reinterpret_cast<Ref>(static_cast<uintptr_t>(number));
   }
 
@@ -131,7 +130,7 @@ class HandleStore final : public HandleStoreBase {
     Slot *slot = LiveSlot(handle);
     if (slot == nullptr) [[unlikely]]
       return false;
-    if (--slot->refs == 0) Free(*slot);
+    if (--slot->refs == 0) Free(static_cast<uint32_t>(IndexOf(handle)));
     return true;
   }
 
@@ -152,7 +151,7 @@ class HandleStore final : public HandleStoreBase {
     uint32_t refs = 0;
     uint32_t nextFree = kNoSlot;  // while free: the slot freed after this one
     uint16_t tag = 0;             // while live: the handle's bits above its index; else 0
-    uint8_t generation = 1;       // the generation of the slot's next (or live) handle
+    uint16_t nextTag = 0;         // the tag of the slot's next handle
   };
 
   // A handle's slot index; index 0 wraps to the largest index, past every slot.
@@ -176,15 +175,31 @@ class HandleStore final : public HandleStoreBase {
     return nullptr;
   }
 
-  void Free(Slot &slot) {
+  // Adds a slot to the end of the free queue, unless the kind has every slot it may have.
+  void AddFreeSlot() {
+    if (slots_.size() >= HandleNumber::kMaxSlots) return;
+    slots_.emplace_back().nextTag = HandleNumber::Tag(1, KindNumber());
+    slotCount_ = slots_.size();
+    Enqueue(static_cast<uint32_t>(slotCount_ - 1));
+  }
+
+  void Free(uint32_t index) {
+    Slot &slot = slots_[index];
     // Values that hold memory give it back now; plain values are overwritten by the next Make.
     if constexpr (!std::is_trivially_destructible_v<T>) slot.value = T{};
     slot.tag = 0;
-    // Skips 0 when it wraps: 0 marks a number the host never handed out.
-    if (++slot.generation == 0) slot.generation = 1;
-    slot.nextFree = kNoSlot;
-    const uint32_t index = static_cast<uint32_t>(&slot - slots_.data());
-    if (lastFree_ == kNoSlot) {
+    // The next generation; past the last, the first again (0 marks a number never handed out).
+    slot.nextTag += 1u << HandleNumber::kKindBits;
+    if (slot.nextTag >> HandleNumber::kKindBits > UINT8_MAX) {
+      slot.nextTag = HandleNumber::Tag(1, KindNumber());
+    }
+    Enqueue(index);
+  }
+
+  // Puts a free slot at the end of the queue.
+  void Enqueue(uint32_t index) {
+    slots_[index].nextFree = kNoSlot;
+    if (firstFree_ == kNoSlot) {
       firstFree_ = index;
     } else {
       slots_[lastFree_].nextFree = index;
@@ -195,7 +210,8 @@ class HandleStore final : public HandleStoreBase {
 
   std::vector<Slot> slots_;
   size_t slotCount_ = 0;  // slots_.size(), read by every look-up
-  // Freed slots as a queue through Slot::nextFree, oldest first.
+  // Free slots as a queue through Slot::nextFree, oldest first; lastFree_ holds while
+  // firstFree_ is a slot.
   uint32_t firstFree_ = kNoSlot;
   uint32_t lastFree_ = kNoSlot;
   size_t freeSlots_ = 0;

@@ -95,7 +95,7 @@ void Documents::Close() {
   if (open_.empty()) return HostServices::The().Refuse("close: no document is open");
   for (AIArtHandle art : open_.back()->artHandles) HostServices::The().handles.Remove(art);
   open_.pop_back();
-  ++closeEpoch_;
+  if (++closeEpoch_ == 0) closeEpoch_ = 1;
   Notify(kAIDocumentClosedNotifier);
   Notify(kAIArtSelectionChangedNotifier);
 }

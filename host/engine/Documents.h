@@ -48,6 +48,8 @@ class Documents {
     return &found->stories[story];
   }
 
+  // Changes with every close; never 0, which marks a story not yet found.
+  uint32_t CloseEpoch() const { return closeEpoch_; }
   // The story of a span, or null once its document is closed.
   engine::Story *StoryOf(engine::TextSpan &span) {
     if (span.cachedEpoch != closeEpoch_ || span.cachedStory == nullptr) {

@@ -35,35 +35,6 @@ struct SpanList {
   std::vector<TextSpan> spans;
 };
 
-// A walk over the text runs of a set of ranges: the range it is in and the position of its
-// current run there. Done once `span` has passed the last range.
-struct RunWalk {
-  std::vector<TextSpan> spans;
-  uint32_t span = 0;
-  int32_t cursor = 0;
-  uint32_t runHint = 0;
-
-  bool Done() const { return span >= spans.size(); }
-  // Back to the first run of the first range that has one.
-  void MoveToFirst() {
-    span = 0;
-    if (!spans.empty()) Enter();
-    Settle();
-  }
-  // Past every range that has no run left, onto the start of the next.
-  void Settle() {
-    while (!Done() && cursor >= spans[span].end) {
-      if (++span < spans.size()) Enter();
-    }
-  }
-
- private:
-  void Enter() {
-    cursor = spans[span].start;
-    runHint = spans[span].runHint;
-  }
-};
-
 struct StoryPlace {
   uint32_t document = 0;
   uint32_t story = 0;

@@ -16,6 +16,7 @@ uint64_t NextRevision() {
 void Story::AddParagraph(std::string text, int32_t length, const ParaAttributes &attributes,
                          const std::vector<RunSpan> &runs,
                          const std::optional<CharAttributes> &separator, Alignment alignment) {
+  ++runsRevision_;
   if (!paragraphs_.empty()) {
     // Without attributes of its own the separator joins the run before it.
     if (separator) AppendRun(length_, *separator);
@@ -91,6 +92,7 @@ void Story::MergeEqualNeighbours(size_t from, size_t to) {
 
 void Story::ApplyCharFeatures(int32_t start, int32_t end, const CharFeatureSet &features) {
   if (start >= end || features.assigned == 0) return;
+  ++runsRevision_;
   uint32_t first = SplitAt(start);
   uint32_t last = end < length_ ? SplitAt(end) : static_cast<uint32_t>(runs_.size());
   for (uint32_t run = first; run < last; ++run) features.ApplyTo(runs_[run].attributes);

@@ -59,6 +59,9 @@ class Story {
   int32_t Length() const { return length_; }
   const std::vector<Paragraph> &Paragraphs() const { return paragraphs_; }
   const std::vector<Run> &Runs() const { return runs_; }
+  // Changes whenever the runs do (their bounds, their attributes or their number), so that
+  // a reader may keep a run's index and bounds while it stays the same.
+  uint32_t RunsRevision() const { return runsRevision_; }
   int32_t RunEnd(uint32_t run) const {
     return run + 1 < runs_.size() ? runs_[run + 1].start : length_;
   }
@@ -77,14 +80,20 @@ class Story {
   // nothing was read before, and is cleared once something was. An empty span reads nothing.
   void ReadCharFeatures(int32_t start, int32_t end, uint32_t hint, CharFeatureSet &features,
                         bool &first) const {
-    // A run's own range, what a run walk hands out, is read without a search or a loop.
-    if (first && start < end && hint < runs_.size() && runs_[hint].start <= start &&
-        end <= RunEnd(hint)) {
+    if (first && InRun(start, end, hint)) {
       features.Accumulate(runs_[hint].attributes, true);
       first = false;
       return;
     }
     ReadCharFeaturesOfRuns(start, end, hint, features, first);
+  }
+  // The character attributes of [start, end) alone: ReadCharFeatures() of that one span.
+  CharFeatureSet CharFeaturesOf(int32_t start, int32_t end, uint32_t hint) const {
+    if (InRun(start, end, hint)) return {runs_[hint].attributes, CharFeatureSet::kAll};
+    CharFeatureSet features;
+    bool first = true;
+    ReadCharFeaturesOfRuns(start, end, hint, features, first);
+    return features;
   }
   void ApplyCharFeatures(int32_t start, int32_t end, const CharFeatureSet &features);
   // Calls sink(from, to, attributes) for every run of [start, end), clipped to it, in order.
@@ -114,6 +123,11 @@ class Story {
   float size = 18;
 
  private:
+  // Whether [start, end) is not empty and lies in run `run`: a run's own range, what a run
+  // walk hands out, is read without a search or a loop.
+  bool InRun(int32_t start, int32_t end, uint32_t run) const {
+    return start < end && run < runs_.size() && runs_[run].start <= start && end <= RunEnd(run);
+  }
   uint32_t SearchRun(int32_t position) const;
   void ReadCharFeaturesOfRuns(int32_t start, int32_t end, uint32_t hint, CharFeatureSet &features,
                               bool &first) const;
@@ -126,6 +140,7 @@ class Story {
   std::vector<Paragraph> paragraphs_;
   std::vector<Run> runs_;
   int32_t length_ = 0;
+  uint32_t runsRevision_ = 0;
 };
 
 }  // namespace zvhost::engine

@@ -8,6 +8,7 @@
 #include "host/core/HandleTable.h"
 #include "host/engine/Attributes.h"
 #include "host/engine/EngineObjects.h"
+#include "host/engine/RunWalk.h"
 
 namespace zvhost::engine {
 

@@ -76,11 +76,9 @@ ATEErr GetCharFeatures(TextRangeRef range, CharFeaturesRef *features) {
   if (found.span == nullptr) [[unlikely]]
     return Refuse(Engine().ranges, range, "GetCharFeatures");
   if (found.story == nullptr) return kATEBadParameterErr;
-  CharFeatureSet read;
-  bool first = true;
   const TextSpan &span = *found.span;
-  found.story->ReadCharFeatures(span.start, span.end, span.runHint, read, first);
-  return HandOut(Engine().charFeatures, read, features);
+  return HandOut(Engine().charFeatures,
+                 found.story->CharFeaturesOf(span.start, span.end, span.runHint), features);
 }
 
 ATEErr SetLocalParaFeatures(TextRangeRef range, ParaFeaturesRef features) {
@@ -99,14 +97,14 @@ ATEErr SetLocalCharFeatures(TextRangeRef range, CharFeaturesRef features) {
   return kATENoError;
 }
 
-#define TEXT_RANGE_OPERATIONS(X)                                                    \
-  X(GetStart)                                                                       \
-  X(GetEnd)                                                                         \
-  X(GetSize)                                                                        \
-  X(IsEqual)                                                                        \
-  X(GetStory)                                                                       \
-  X(GetCharInspector) X(GetParaFeatures) X(GetCharFeatures) X(SetLocalParaFeatures) \
-      X(SetLocalCharFeatures)
+#define TEXT_RANGE_OPERATIONS(X) \
+  X(GetStart)                    \
+  X(GetEnd)                      \
+  X(GetSize)                     \
+  X(IsEqual)                     \
+  X(GetStory)                    \
+  X(GetCharInspector)            \
+  X(GetParaFeatures) X(GetCharFeatures) X(SetLocalParaFeatures) X(SetLocalCharFeatures)
 
 const ATETextRangeSuite kTable = {ZV_LEADING_ENTRIES(TextRangeRef)
                                       TEXT_RANGE_OPERATIONS(ZV_CHECKED_ENTRY)};

@@ -71,10 +71,7 @@ ATEErr SetLocalCharFeatures(TextRangesRef ranges, CharFeaturesRef features) {
 ATEErr GetTextRunsIterator(TextRangesRef ranges, TextRunsIteratorRef *runs) {
   SpanList *list = Ranges(ranges, "GetTextRunsIterator");
   if (list == nullptr || runs == nullptr) return kATEBadParameterErr;
-  RunWalk walk;
-  walk.spans = list->spans;
-  walk.MoveToFirst();
-  return HandOut(Engine().runWalks, std::move(walk), runs);
+  return HandOut(Engine().runWalks, RunWalk(list->spans), runs);
 }
 
 #define TEXT_RANGES_OPERATIONS(X) \

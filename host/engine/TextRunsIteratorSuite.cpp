@@ -1,7 +1,5 @@
 // "ATE TextRunsIterator Suite": the text runs of a set of ranges, one step at a time. A step
-// is O(1): the walk keeps the index of its run and checks it instead of searching.
-#include <algorithm>
-
+// is O(1): the walk keeps its run (RunWalk.h).
 #include "host/engine/EngineSuites.h"
 #include "host/engine/SuiteSupport.h"
 
@@ -15,25 +13,25 @@ HandleTable<RunWalk> &Walks() {
   return Engine().runWalks;
 }
 
-// What a step of a walk needs: the walk behind a live handle, and the story of the range it
-// is in. No walk: a handle to refuse; else `error` is kATENoError, or the answer for a walk
-// that is done or whose document is closed.
+// The current run of a live walk, for a step that reads or moves it. No walk: a handle to
+// refuse. No run: `error` is the answer for a walk that is done or whose document is closed.
 struct Step {
   RunWalk *walk = nullptr;
-  const Story *story = nullptr;
+  const TextSpan *run = nullptr;
   ATEErr error = kATENoError;
 };
 
 inline Step StepOf(TextRunsIteratorRef runs) {
   Step step;
   step.walk = Walks().Live(runs);
-  if (step.walk == nullptr) return step;
+  if (step.walk == nullptr) [[unlikely]]
+    return step;
   if (step.walk->Done()) {
     step.error = kATEOutOfRangeErr;
     return step;
   }
-  step.story = OpenDocuments().StoryOf(step.walk->spans[step.walk->span]);
-  if (step.story == nullptr) step.error = kATEBadParameterErr;
+  step.run = step.walk->Current(OpenDocuments().CloseEpoch());
+  if (step.run == nullptr) step.error = kATEBadParameterErr;
   return step;
 }
 
@@ -57,32 +55,22 @@ ATEErr IsNotDone(TextRunsIteratorRef runs, HostBool *notDone) {
 }
 
 ATEErr Next(TextRunsIteratorRef runs) {
-  const auto [walk, story, error] = StepOf(runs);
-  if (walk == nullptr) [[unlikely]]
+  const Step step = StepOf(runs);
+  if (step.walk == nullptr) [[unlikely]]
     return Refuse(Walks(), runs, "Next");
-  if (error != kATENoError) return error;
-  uint32_t run = story->RunAt(walk->cursor, walk->runHint);
-  walk->cursor = std::min(story->RunEnd(run), walk->spans[walk->span].end);
-  walk->runHint = run + 1;
-  walk->Settle();
+  if (step.run == nullptr) return step.error;
+  step.walk->Next();
   return kATENoError;
 }
 
+// The run's range starts out knowing its story and its run, as the walk does.
 ATEErr Item(TextRunsIteratorRef runs, TextRangeRef *run) {
   if (run == nullptr) return kATEBadParameterErr;
-  const auto [walk, story, error] = StepOf(runs);
-  if (walk == nullptr) [[unlikely]]
+  const Step step = StepOf(runs);
+  if (step.walk == nullptr) [[unlikely]]
     return Refuse(Walks(), runs, "Item");
-  if (error != kATENoError) return error;
-  const TextSpan &span = walk->spans[walk->span];
-  uint32_t index = story->RunAt(walk->cursor, walk->runHint);
-  walk->runHint = index;
-  int32_t end = std::min(story->RunEnd(index), span.end);
-  // The run's range starts out knowing its story, as the walk's range does.
-  return HandOut(Engine().ranges,
-                 TextSpan{span.document, span.story, walk->cursor, end, index, span.cachedEpoch,
-                          span.cachedStory},
-                 run);
+  if (step.run == nullptr) return step.error;
+  return HandOut(Engine().ranges, *step.run, run);
 }
 
 #define TEXT_RUNS_ITERATOR_OPERATIONS(X) X(MoveToFirst) X(IsNotDone) X(Next) X(Item)

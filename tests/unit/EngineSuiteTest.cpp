@@ -177,6 +177,60 @@ TEST_F(EngineSuiteTest, AFinishedWalkGivesNoRunAndStartsAgainFromTheFirst) {
   ExpectNothingAlive();
 }
 
+// A walk keeps its run between steps; the module writing features into the story under it
+// merges and splits runs, and the walk's next step follows the text as it is then.
+TEST_F(EngineSuiteTest, AWalkFollowsTheRunsAsTheModuleWritesThem) {
+  auto writeDigitSet = [&](int story, int from, int to, DigitSet digits) {
+    CharFeaturesRef features = nullptr;
+    ASSERT_EQ(chars_.Initialize(&features), 0);
+    ASSERT_EQ(chars_.SetDigitSet(features, digits), 0);
+    TextRangeRef range = RangeOf(story, from, to);
+    ASSERT_EQ(range_.SetLocalCharFeatures(range, features), 0);
+    range_.Release(range);
+    chars_.Release(features);
+  };
+  Run("select text 0 0 9");  // runs [0, 2) [2, 4) [4, 7) [7, 9)
+  TextRangesRef selection = SelectedRanges();
+  TextRunsIteratorRef walk = nullptr;
+  ASSERT_EQ(ranges_.GetTextRunsIterator(selection, &walk), 0);
+  auto item = [&]() {
+    TextRangeRef run = nullptr;
+    EXPECT_EQ(runs_.Item(walk, &run), 0);
+    if (run == nullptr) return std::pair<int32_t, int32_t>{-1, -1};
+    auto bounds = Bounds(run);
+    range_.Release(run);
+    return bounds;
+  };
+  using Span = std::pair<int32_t, int32_t>;
+
+  EXPECT_EQ(item(), (Span{0, 2}));
+  writeDigitSet(0, 0, 2, 2);  // the first run joins the second
+  EXPECT_EQ(item(), (Span{0, 4}));
+  ASSERT_EQ(runs_.Next(walk), 0);
+  EXPECT_EQ(item(), (Span{4, 7}));
+  writeDigitSet(0, 5, 6, 3);  // the run splits in three
+  EXPECT_EQ(item(), (Span{4, 5}));
+  ASSERT_EQ(runs_.Next(walk), 0);
+  EXPECT_EQ(item(), (Span{5, 6}));
+  writeDigitSet(1, 0, 1, 3);  // another story: this walk goes on as it was
+  ASSERT_EQ(runs_.Next(walk), 0);
+  EXPECT_EQ(item(), (Span{6, 7}));
+  ASSERT_EQ(runs_.Next(walk), 0);
+  EXPECT_EQ(item(), (Span{7, 9}));
+  ASSERT_EQ(runs_.Next(walk), 0);
+  HostBool notDone = 1;
+  ASSERT_EQ(runs_.IsNotDone(walk, &notDone), 0);
+  EXPECT_FALSE(notDone);
+
+  // Started again, the walk reads the runs as they are now.
+  ASSERT_EQ(runs_.MoveToFirst(walk), 0);
+  EXPECT_EQ(item(), (Span{0, 4}));
+  runs_.Release(walk);
+  EXPECT_EQ(RunBounds(selection), (RunList{{0, 4}, {4, 5}, {5, 6}, {6, 7}, {7, 9}}));
+  ranges_.Release(selection);
+  ExpectNothingAlive();
+}
+
 TEST_F(EngineSuiteTest, ACharacterInspectorGivesTheValuesOfTheRunsInOrder) {
   TextRangeRef range = RangeOf(0, 1, 8);
   CharInspectorRef inspector = nullptr;
