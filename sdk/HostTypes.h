@@ -12,6 +12,13 @@
 #define ZV_API
 #endif
 
+/* A rare way kept out of line, so that the common way around it saves no registers for it. */
+#if defined(_MSC_VER)
+#define ZV_COLD __declspec(noinline)
+#else
+#define ZV_COLD __attribute__((noinline, cold))
+#endif
+
 #ifdef __cplusplus
 #define ZV_EXTERN_C extern "C"
 #else

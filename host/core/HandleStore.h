@@ -9,7 +9,8 @@
 // one (18). No handle is below 1 << 24, so a small number passed by mistake is never taken
 // for one. Free slots are reused oldest first, which keeps generations from wrapping
 // quickly, and one is always ready: the store grows once a new object has taken the last,
-// so making an object never moves the store's objects before it is made. Every step is O(1).
+// so making an object never moves the store's objects before it is made. Making, finding and
+// freeing an object are O(1); counting the live ones is a scan, for the rare reports.
 #pragma once
 
 #include <cstddef>
@@ -17,6 +18,8 @@
 #include <type_traits>
 #include <utility>
 #include <vector>
+
+#include "HostTypes.h"
 
 namespace zvhost {
 
@@ -97,7 +100,6 @@ class HandleStore final : public HandleStoreBase {
       return nullptr;
     Slot &slot = slots_[index];
     firstFree_ = slot.nextFree;
-    --freeSlots_;
     slot.value = std::forward<Value>(value);
     slot.refs = 1;
     slot.tag = slot.nextTag;
@@ -134,8 +136,18 @@ class HandleStore final : public HandleStoreBase {
     return true;
   }
 
-  // Objects alive now.
-  size_t Objects() const { return slotCount_ - freeSlots_; }
+  // Objects alive now, and the references they hold. Counted when asked (for `dump refs`
+  // and the leak check), so that making and freeing objects counts nothing.
+  size_t Objects() const {
+    size_t live = 0;
+    for (const Slot &slot : slots_) live += slot.refs != 0 ? 1 : 0;
+    return live;
+  }
+  size_t References() const {
+    size_t references = 0;
+    for (const Slot &slot : slots_) references += slot.refs;
+    return references;
+  }
 
   HandleState StateOf(const void *handle) const override {
     const size_t index = IndexOf(handle);
@@ -176,7 +188,7 @@ class HandleStore final : public HandleStoreBase {
   }
 
   // Adds a slot to the end of the free queue, unless the kind has every slot it may have.
-  void AddFreeSlot() {
+  ZV_COLD void AddFreeSlot() {
     if (slots_.size() >= HandleNumber::kMaxSlots) return;
     slots_.emplace_back().nextTag = HandleNumber::Tag(1, KindNumber());
     slotCount_ = slots_.size();
@@ -205,7 +217,6 @@ class HandleStore final : public HandleStoreBase {
       slots_[lastFree_].nextFree = index;
     }
     lastFree_ = index;
-    ++freeSlots_;
   }
 
   std::vector<Slot> slots_;
@@ -214,7 +225,6 @@ class HandleStore final : public HandleStoreBase {
   // firstFree_ is a slot.
   uint32_t firstFree_ = kNoSlot;
   uint32_t lastFree_ = kNoSlot;
-  size_t freeSlots_ = 0;
 };
 
 }  // namespace zvhost

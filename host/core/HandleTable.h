@@ -35,10 +35,7 @@ class HandleTable final : public LiveCounter {
   // answer that as out of memory).
   template <class Ref, class Value>
   Ref Make(Value &&value) {
-    Ref ref = store_.template Make<Ref>(std::forward<Value>(value));
-    if (ref != nullptr) [[likely]]
-      ++liveRefs_;
-    return ref;
+    return store_.template Make<Ref>(std::forward<Value>(value));
   }
 
   // The object behind a live handle; null for a null handle, and for a dead or foreign one,
@@ -59,21 +56,15 @@ class HandleTable final : public LiveCounter {
 
   template <class Ref>
   void AddRef(Ref ref, const char *operation) {
-    if (store_.Retain(ref)) [[likely]] {
-      ++liveRefs_;
-    } else {
+    if (!store_.Retain(ref)) [[unlikely]]
       Refuse(ref, operation, 0, "reference added to a released handle");
-    }
   }
 
   // Releasing a null handle is accepted and does nothing.
   template <class Ref>
   void Release(Ref ref, const char *operation) {
-    if (store_.Release(ref)) [[likely]] {
-      --liveRefs_;
-    } else {
+    if (!store_.Release(ref)) [[unlikely]]
       Refuse(ref, operation, 0, "release of a dead reference");
-    }
   }
 
   // Reports `handle`, which this table does not hold live, as misuse of `operation` (see
@@ -83,12 +74,11 @@ class HandleTable final : public LiveCounter {
     return RefuseHandle(store_, suite_, handle, operation, answer, deadReason);
   }
 
-  size_t Live() const override { return liveRefs_; }
+  size_t Live() const override { return store_.References(); }
 
  private:
   HandleStore<T> store_;
   std::string suite_;
-  size_t liveRefs_ = 0;
 };
 
 }  // namespace zvhost

@@ -22,7 +22,7 @@ class RunWalk {
   explicit RunWalk(std::vector<TextSpan> spans) : spans_(std::move(spans)) { MoveToFirst(); }
 
   // Whether the walk has passed the last range.
-  bool Done() const { return span_ >= spans_.size(); }
+  bool Done() const { return done_; }
   // Back to the first run of the first range that has one.
   void MoveToFirst() {
     span_ = 0;
@@ -61,13 +61,16 @@ class RunWalk {
   }
   // Past every range that has no run left.
   void Settle() {
-    while (!Done() && run_.start >= rangeEnd_) {
-      if (++span_ < spans_.size()) Enter();
+    done_ = span_ >= spans_.size();
+    while (!done_ && run_.start >= rangeEnd_) {
+      done_ = ++span_ >= spans_.size();
+      if (!done_) Enter();
     }
   }
 
   std::vector<TextSpan> spans_;
   uint32_t span_ = 0;
+  bool done_ = true;  // span_ is past the last range
   // The current run: it starts at the walk's position. Its end, run index and story hold
   // while the story's runs are at runsRevision_ and no document has closed since
   // run_.cachedEpoch (0: not found since the walk entered the range).

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -62,8 +63,12 @@ class Story {
   // Changes whenever the runs do (their bounds, their attributes or their number), so that
   // a reader may keep a run's index and bounds while it stays the same.
   uint32_t RunsRevision() const { return runsRevision_; }
+  // Where run `run` (one of the story's) ends: where the next begins, or the story's end.
+  // The next run is compared with the array's end as an address, which spares dividing by
+  // the size of a run.
   int32_t RunEnd(uint32_t run) const {
-    return run + 1 < runs_.size() ? runs_[run + 1].start : length_;
+    const Run *next = runs_.data() + run + 1;
+    return next != std::to_address(runs_.end()) ? next->start : length_;
   }
 
   // The run that holds `position` (the last run for the story's end); `hint` is tried first.

@@ -33,7 +33,13 @@ TEST(HostHandleStore, ReferencesKeepAnObjectAndTheLastReleaseFreesItAtOnce) {
   ASSERT_NE(ref, nullptr);
   EXPECT_EQ(object.use_count(), 2);
   ASSERT_TRUE(store.Retain(ref));
+  Ref other = store.Make<Ref>(object);
+  EXPECT_EQ(store.Objects(), 2u);
+  EXPECT_EQ(store.References(), 3u);
+  ASSERT_TRUE(store.Release(other));
   ASSERT_TRUE(store.Release(ref));
+  EXPECT_EQ(store.Objects(), 1u);
+  EXPECT_EQ(store.References(), 1u);
   ASSERT_NE(store.Live(ref), nullptr) << "one reference is left";
   EXPECT_EQ(**store.Live(ref), 7);
 
@@ -43,6 +49,7 @@ TEST(HostHandleStore, ReferencesKeepAnObjectAndTheLastReleaseFreesItAtOnce) {
   EXPECT_FALSE(store.Retain(ref));
   EXPECT_FALSE(store.Release(ref));
   EXPECT_EQ(store.Objects(), 0u);
+  EXPECT_EQ(store.References(), 0u);
   EXPECT_EQ(store.StateOf(ref), HandleState::kGone);
 }
 
