@@ -1,6 +1,6 @@
 // Objects of one kind, each named to the module by a handle that holds its slot's index, its
 // kind's number and its slot's generation. A slot holds the object, its reference count and
-// the handle's upper bits while it is live, so finding a live handle of the kind is one
+// its handle's number while it is live, so finding a live handle of the kind is one
 // comparison and making or freeing an object touches one slot. The host's HandleRegistry
 // numbers the kinds, so a handle of another kind, or one that outlived its object, is
 // recognised (not reinterpreted) even after its slot is reused.
@@ -46,7 +46,7 @@ struct HandleNumber {
   static constexpr uint32_t kMaxSlots = kIndexMask;  // index + 1 fits the index bits
   static constexpr uint32_t kMaxKinds = kKindMask;   // kind numbers 1 to 63
 
-  // The bits above the index: what a live slot keeps to be compared with a handle's.
+  // The bits above the index: what a slot keeps for its next handle.
   static constexpr uint16_t Tag(uint8_t generation, uint32_t kind) {
     return static_cast<uint16_t>((uint32_t{generation} << kKindBits) | kind);
   }
@@ -102,8 +102,8 @@ class HandleStore final : public HandleStoreBase {
     firstFree_ = slot.nextFree;
     slot.value = std::forward<Value>(value);
     slot.refs = 1;
-    slot.tag = slot.nextTag;
-    const uint32_t number = (uint32_t{slot.tag} << HandleNumber::kIndexBits) | (index + 1);
+    const uint32_t number = (uint32_t{slot.nextTag} << HandleNumber::kIndexBits) | (index + 1);
+    slot.number = number;
     // Only now, with the object made from a `value` that may be one of the store's own:
     // growing moves them.
     if (firstFree_ == kNoSlot) [[unlikely]]
@@ -152,7 +152,7 @@ class HandleStore final : public HandleStoreBase {
   HandleState StateOf(const void *handle) const override {
     const size_t index = IndexOf(handle);
     if (index >= slotCount_) return HandleState::kUnknown;
-    return slots_[index].tag == TagOf(handle) ? HandleState::kLive : HandleState::kGone;
+    return IsNumberOf(slots_[index], handle) ? HandleState::kLive : HandleState::kGone;
   }
 
  private:
@@ -162,8 +162,8 @@ class HandleStore final : public HandleStoreBase {
     T value{};
     uint32_t refs = 0;
     uint32_t nextFree = kNoSlot;  // while free: the slot freed after this one
-    uint16_t tag = 0;             // while live: the handle's bits above its index; else 0
-    uint16_t nextTag = 0;         // the tag of the slot's next handle
+    uint32_t number = 0;          // while live: its handle's number; else 0
+    uint16_t nextTag = 0;         // the bits above the index of the slot's next handle
   };
 
   // A handle's slot index; index 0 wraps to the largest index, past every slot.
@@ -171,17 +171,19 @@ class HandleStore final : public HandleStoreBase {
     return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(handle) & HandleNumber::kIndexMask) -
            1u;
   }
-  // A handle's bits above its index. A number wider than 32 bits has more than a tag's bits
-  // and never equals one.
-  static uintptr_t TagOf(const void *handle) {
-    return reinterpret_cast<uintptr_t>(handle) >> HandleNumber::kIndexBits;
+  // Whether `handle` is the live handle of `slot`. A number wider than 32 bits never equals
+  // a slot's.
+  static bool IsNumberOf(const Slot &slot, const void *handle) {
+    return slot.number == reinterpret_cast<uintptr_t>(handle);
   }
+  // The tag of a slot's first handle, and of the next after the last generation.
+  uint16_t FirstTag() const { return HandleNumber::Tag(1, KindNumber()); }
 
   Slot *LiveSlot(const void *handle) {
     const size_t index = IndexOf(handle);
     if (index < slotCount_) [[likely]] {
       Slot &slot = slots_[index];
-      if (slot.tag == TagOf(handle)) [[likely]]
+      if (IsNumberOf(slot, handle)) [[likely]]
         return &slot;
     }
     return nullptr;
@@ -190,7 +192,7 @@ class HandleStore final : public HandleStoreBase {
   // Adds a slot to the end of the free queue, unless the kind has every slot it may have.
   ZV_COLD void AddFreeSlot() {
     if (slots_.size() >= HandleNumber::kMaxSlots) return;
-    slots_.emplace_back().nextTag = HandleNumber::Tag(1, KindNumber());
+    slots_.emplace_back().nextTag = FirstTag();
     slotCount_ = slots_.size();
     Enqueue(static_cast<uint32_t>(slotCount_ - 1));
   }
@@ -199,11 +201,11 @@ class HandleStore final : public HandleStoreBase {
     Slot &slot = slots_[index];
     // Values that hold memory give it back now; plain values are overwritten by the next Make.
     if constexpr (!std::is_trivially_destructible_v<T>) slot.value = T{};
-    slot.tag = 0;
+    slot.number = 0;
     // The next generation; past the last, the first again (0 marks a number never handed out).
     slot.nextTag += 1u << HandleNumber::kKindBits;
     if (slot.nextTag >> HandleNumber::kKindBits > UINT8_MAX) {
-      slot.nextTag = HandleNumber::Tag(1, KindNumber());
+      slot.nextTag = FirstTag();
     }
     Enqueue(index);
   }

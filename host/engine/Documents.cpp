@@ -34,6 +34,12 @@ AIArtHandle Documents::ArtHandle(const engine::Document &document, size_t index)
   return document.artHandles[index];
 }
 
+engine::Story *Documents::FindStoryOf(engine::TextSpan &span) {
+  span.cachedStory = FindStory(span.document, span.story);
+  span.cachedEpoch = closeEpoch_;
+  return span.cachedStory;
+}
+
 bool Documents::FindArt(AIArtHandle art, const std::string &operation, engine::Document *&document,
                         uint32_t &index) {
   uint64_t target = 0;

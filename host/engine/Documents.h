@@ -52,11 +52,9 @@ class Documents {
   uint32_t CloseEpoch() const { return closeEpoch_; }
   // The story of a span, or null once its document is closed.
   engine::Story *StoryOf(engine::TextSpan &span) {
-    if (span.cachedEpoch != closeEpoch_ || span.cachedStory == nullptr) {
-      span.cachedStory = FindStory(span.document, span.story);
-      span.cachedEpoch = closeEpoch_;
-    }
-    return span.cachedStory;
+    if (span.cachedEpoch == closeEpoch_ && span.cachedStory != nullptr) [[likely]]
+      return span.cachedStory;
+    return FindStoryOf(span);
   }
   // A span of [start, end) of a story of an open document, its run hint and story found.
   engine::TextSpan SpanOf(uint32_t document, uint32_t storyIndex, engine::Story &story,
@@ -90,6 +88,9 @@ class Documents {
   void Add(std::unique_ptr<engine::Document> document);
   // The current document's story that `word` names; UsageError (naming `command`) otherwise.
   const engine::Story &StoryOf(const std::string &word, const char *command);
+  // StoryOf() for a span whose story is not found since the last close: finds it and keeps
+  // it in the span.
+  engine::Story *FindStoryOf(engine::TextSpan &span);
   void SelectText(const std::vector<std::string> &args);
 
   FailurePlan &failures_;

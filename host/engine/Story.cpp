@@ -73,6 +73,13 @@ void Story::ReadCharFeaturesOfRuns(int32_t start, int32_t end, uint32_t hint,
   }
 }
 
+CharFeatureSet Story::CharFeaturesAcrossRuns(int32_t start, int32_t end, uint32_t hint) const {
+  CharFeatureSet features;
+  bool first = true;
+  ReadCharFeaturesOfRuns(start, end, hint, features, first);
+  return features;
+}
+
 uint32_t Story::SplitAt(int32_t position) {
   uint32_t run = RunAt(position);
   if (runs_[run].start == position) return run;

@@ -94,11 +94,9 @@ class Story {
   }
   // The character attributes of [start, end) alone: ReadCharFeatures() of that one span.
   CharFeatureSet CharFeaturesOf(int32_t start, int32_t end, uint32_t hint) const {
-    if (InRun(start, end, hint)) return {runs_[hint].attributes, CharFeatureSet::kAll};
-    CharFeatureSet features;
-    bool first = true;
-    ReadCharFeaturesOfRuns(start, end, hint, features, first);
-    return features;
+    if (InRun(start, end, hint)) [[likely]]
+      return {runs_[hint].attributes, CharFeatureSet::kAll};
+    return CharFeaturesAcrossRuns(start, end, hint);
   }
   void ApplyCharFeatures(int32_t start, int32_t end, const CharFeatureSet &features);
   // Calls sink(from, to, attributes) for every run of [start, end), clipped to it, in order.
@@ -134,6 +132,7 @@ class Story {
     return start < end && run < runs_.size() && runs_[run].start <= start && end <= RunEnd(run);
   }
   uint32_t SearchRun(int32_t position) const;
+  CharFeatureSet CharFeaturesAcrossRuns(int32_t start, int32_t end, uint32_t hint) const;
   void ReadCharFeaturesOfRuns(int32_t start, int32_t end, uint32_t hint, CharFeatureSet &features,
                               bool &first) const;
   void AppendRun(int32_t start, const CharAttributes &attributes);
