@@ -5,12 +5,13 @@
 // numbers the kinds, so a handle of another kind, or one that outlived its object, is
 // recognised (not reinterpreted) even after its slot is reused.
 //
-// A handle is 32 bits: the generation (8, never 0), the kind (6, never 0) and the index plus
-// one (18). No handle is below 1 << 24, so a small number passed by mistake is never taken
-// for one. Free slots are reused oldest first, which keeps generations from wrapping
-// quickly, and one is always ready: the store grows once a new object has taken the last,
-// so making an object never moves the store's objects before it is made. Making, finding and
-// freeing an object are O(1); counting the live ones is a scan, for the rare reports.
+// A handle is 32 bits: the generation (8, never 0), the kind (6, never 0) and the slot's
+// index (18, never 0). No handle is below 1 << 24, so a small number passed by mistake is
+// never taken for one. Free slots are reused oldest first, which keeps generations from
+// wrapping quickly, and one is always ready: the store grows once a new object has taken the
+// last, so making an object never moves the store's objects before it is made. Making,
+// finding and freeing an object are O(1); counting the live ones is a scan, for the rare
+// reports.
 #pragma once
 
 #include <cstddef>
@@ -43,7 +44,7 @@ struct HandleNumber {
   static constexpr uint32_t kKindBits = 6;
   static constexpr uint32_t kIndexMask = (1u << kIndexBits) - 1;
   static constexpr uint32_t kKindMask = (1u << kKindBits) - 1;
-  static constexpr uint32_t kMaxSlots = kIndexMask;  // index + 1 fits the index bits
+  static constexpr uint32_t kMaxSlots = kIndexMask;  // indices 1 to kIndexMask
   static constexpr uint32_t kMaxKinds = kKindMask;   // kind numbers 1 to 63
 
   // The bits above the index: what a slot keeps for its next handle.
@@ -88,6 +89,9 @@ class HandleStore final : public HandleStoreBase {
  public:
   // A store with one free slot; a new object always finds one ready.
   HandleStore(HandleRegistry &registry, HandleKind kind) : HandleStoreBase(registry, kind) {
+    // Index 0, which no handle has: its number has another index, so null and every other
+    // number of index 0 find nothing.
+    slots_.emplace_back().number = UINT32_MAX;
     AddFreeSlot();
   }
 
@@ -102,7 +106,7 @@ class HandleStore final : public HandleStoreBase {
     firstFree_ = slot.nextFree;
     slot.value = std::forward<Value>(value);
     slot.refs = 1;
-    const uint32_t number = (uint32_t{slot.nextTag} << HandleNumber::kIndexBits) | (index + 1);
+    const uint32_t number = (uint32_t{slot.nextTag} << HandleNumber::kIndexBits) | index;
     slot.number = number;
     // Only now, with the object made from a `value` that may be one of the store's own:
     // growing moves them.
@@ -151,7 +155,7 @@ class HandleStore final : public HandleStoreBase {
 
   HandleState StateOf(const void *handle) const override {
     const size_t index = IndexOf(handle);
-    if (index >= slotCount_) return HandleState::kUnknown;
+    if (index == 0 || index >= slotCount_) return HandleState::kUnknown;
     return IsNumberOf(slots_[index], handle) ? HandleState::kLive : HandleState::kGone;
   }
 
@@ -166,10 +170,9 @@ class HandleStore final : public HandleStoreBase {
     uint16_t nextTag = 0;         // the bits above the index of the slot's next handle
   };
 
-  // A handle's slot index; index 0 wraps to the largest index, past every slot.
+  // A handle's slot index. Slot 0 is never live, so index 0 finds no object.
   static size_t IndexOf(const void *handle) {
-    return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(handle) & HandleNumber::kIndexMask) -
-           1u;
+    return reinterpret_cast<uintptr_t>(handle) & HandleNumber::kIndexMask;
   }
   // Whether `handle` is the live handle of `slot`. A number wider than 32 bits never equals
   // a slot's.
@@ -191,7 +194,7 @@ class HandleStore final : public HandleStoreBase {
 
   // Adds a slot to the end of the free queue, unless the kind has every slot it may have.
   ZV_COLD void AddFreeSlot() {
-    if (slots_.size() >= HandleNumber::kMaxSlots) return;
+    if (slots_.size() > HandleNumber::kMaxSlots) return;
     slots_.emplace_back().nextTag = FirstTag();
     slotCount_ = slots_.size();
     Enqueue(static_cast<uint32_t>(slotCount_ - 1));
@@ -221,6 +224,7 @@ class HandleStore final : public HandleStoreBase {
     lastFree_ = index;
   }
 
+  // Slot i holds the object of the handles with index i; slot 0 is never handed out.
   std::vector<Slot> slots_;
   size_t slotCount_ = 0;  // slots_.size(), read by every look-up
   // Free slots as a queue through Slot::nextFree, oldest first; lastFree_ holds while

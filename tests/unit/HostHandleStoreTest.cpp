@@ -155,8 +155,14 @@ TEST(HostHandleRegistry, EveryHandleIsClassifiedByItsOwnKind) {
       {(uintptr_t{1} << 24) | (uintptr_t{40} << 18) | 1, "a kind never numbered"},
   };
   for (const auto &[number, what] : unknown) {
-    EXPECT_EQ(registry.Classify(reinterpret_cast<Ref>(number)), HandleState::kUnknown) << what;
+    const Ref ref = reinterpret_cast<Ref>(number);
+    EXPECT_EQ(registry.Classify(ref), HandleState::kUnknown) << what;
+    // The store finds no object for it either, nor takes a reference from one.
+    EXPECT_EQ(ranges.Live(ref), nullptr) << what;
+    EXPECT_FALSE(ranges.Retain(ref)) << what;
+    EXPECT_FALSE(ranges.Release(ref)) << what;
   }
+  EXPECT_EQ(ranges.References(), 1u);
   if constexpr (sizeof(uintptr_t) > 4) {
     // A live handle's number with high bits set, as a stray 64-bit address could be.
     const Ref wide = reinterpret_cast<Ref>(Number(range) | (uintptr_t{1} << 40));
