@@ -27,8 +27,9 @@ case $purpose in
     # clang and its runtime libraries: the fuzz targets (libFuzzer and the sanitizers).
     # libxml2: the tests read the page's SVG picture back.
     # Valgrind: scripts/bench-instructions.sh counts instructions per run under callgrind.
+    # clang-format and git: the tests check the sources' layout, listed by git.
     packages=("${demo_packages[@]}" libgtest-dev libbenchmark-dev g++-mingw-w64-i686
-              libpango1.0-dev clang libclang-rt-14-dev libxml2-dev valgrind)
+              libpango1.0-dev clang libclang-rt-14-dev libxml2-dev valgrind clang-format git)
     if "$here/runs-32bit-programs.sh" >/dev/null; then packages+=(wine wine32:i386); fi
     ;;
   *) echo "usage: scripts/install-deps.sh [demo|test]" >&2; exit 2 ;;

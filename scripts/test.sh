@@ -24,6 +24,11 @@ run_build() {  # preset (CMakePresets.json: plain, sanitize)
   tally+=("build/$1: $(grep -m1 'tests passed' "$work/ctest.txt")")
 }
 
+# Every C and C++ source laid out as .clang-format says; no build before that holds.
+echo "=== format"
+git ls-files -z '*.c' '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+tally+=("format: every C and C++ source as .clang-format lays it out")
+
 run_build plain
 run_build sanitize
 

@@ -10,17 +10,15 @@ typedef struct ADMDialogSuite10 {
   /* A floating dialog from dialog resource `dialogID`, created hidden; initProc runs before
    * this returns. Null on failure. The dialog lives until Destroy or the host's shut-down. */
   ADMDialogRef(ZV_API *Create)(HostPluginRef plugin, const char *name, int32_t dialogID,
-                               int32_t style, ADMDialogInitProc initProc,
-                               ADMUserData userData, int32_t options);
+                               int32_t style, ADMDialogInitProc initProc, ADMUserData userData,
+                               int32_t options);
   /* Runs a modal dialog until it is ended; the dialog is destroyed afterwards. Returns the
    * id of the item that ended it, or -1 when it could not be made. */
-  int32_t(ZV_API *Modal)(HostPluginRef plugin, const char *name, int32_t dialogID,
-                         int32_t style, ADMDialogInitProc initProc, ADMUserData userData,
-                         int32_t options);
+  int32_t(ZV_API *Modal)(HostPluginRef plugin, const char *name, int32_t dialogID, int32_t style,
+                         ADMDialogInitProc initProc, ADMUserData userData, int32_t options);
   /* As Modal, in the pop-up modal style. */
   int32_t(ZV_API *PopupModal)(HostPluginRef plugin, const char *name, int32_t dialogID,
-                              ADMDialogInitProc initProc, ADMUserData userData,
-                              int32_t options);
+                              ADMDialogInitProc initProc, ADMUserData userData, int32_t options);
   /* Destroys a floating dialog; its destroy procedure runs first. */
   void(ZV_API *Destroy)(ADMDialogRef dialog);
   /* Ends a modal run with the given item id as its result. */

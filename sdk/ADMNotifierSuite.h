@@ -12,8 +12,7 @@ typedef struct ADMNotifierSuite2 {
   ADMItemRef(ZV_API *GetItem)(ADMNotifierRef notifier);
   ADMDialogRef(ZV_API *GetDialog)(ADMNotifierRef notifier);
   /* Copies the type name into notifierType (NUL-terminated, at most maxLength bytes). */
-  void(ZV_API *GetNotifierType)(ADMNotifierRef notifier, char *notifierType,
-                                int32_t maxLength);
+  void(ZV_API *GetNotifierType)(ADMNotifierRef notifier, char *notifierType, int32_t maxLength);
 } ADMNotifierSuite2;
 
 #endif

@@ -17,11 +17,7 @@ typedef struct ADMIcon_Opaque *ADMIconRef;
 typedef void *ADMUserData;
 
 /* Dialog styles. */
-enum {
-  kADMModalDialogStyle = 0,
-  kADMFloatingDialogStyle = 2,
-  kADMTabbedFloatingDialogStyle = 3
-};
+enum { kADMModalDialogStyle = 0, kADMFloatingDialogStyle = 2, kADMTabbedFloatingDialogStyle = 3 };
 
 /* Item ids with a meaning of their own. */
 enum { kADMMenuItemID = -5 };

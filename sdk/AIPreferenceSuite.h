@@ -24,8 +24,7 @@ typedef struct AIPreferenceSuite4 {
                                        int32_t size);
   HostErr(ZV_API *PutStringPreference)(const char *prefix, const char *key, const char *value);
   HostErr(ZV_API *GetPointPreference)(const char *prefix, const char *key, HostPoint *value);
-  HostErr(ZV_API *PutPointPreference)(const char *prefix, const char *key,
-                                      const HostPoint *value);
+  HostErr(ZV_API *PutPointPreference)(const char *prefix, const char *key, const HostPoint *value);
 } AIPreferenceSuite4;
 
 #endif

@@ -31,8 +31,8 @@ typedef int32_t HostErr;
 typedef uint8_t HostBool;
 
 /* Packs four characters into a code, the first character most significant. */
-#define ZV_FOUR_CHAR(a, b, c, d)                                                          \
-  ((HostErr)(((uint32_t)(uint8_t)(a) << 24) | ((uint32_t)(uint8_t)(b) << 16) |           \
+#define ZV_FOUR_CHAR(a, b, c, d)                                               \
+  ((HostErr)(((uint32_t)(uint8_t)(a) << 24) | ((uint32_t)(uint8_t)(b) << 16) | \
              ((uint32_t)(uint8_t)(c) << 8) | (uint32_t)(uint8_t)(d)))
 
 enum {

@@ -46,8 +46,7 @@ typedef struct AINotifierMessage {
 } AINotifierMessage;
 
 /* The module's one exported function. Returns 0 or a host error code. */
-typedef HostErr(ZV_API *PluginMainProc)(const char *caller, const char *selector,
-                                        void *message);
+typedef HostErr(ZV_API *PluginMainProc)(const char *caller, const char *selector, void *message);
 
 #define kPluginMainName "PluginMain"
 

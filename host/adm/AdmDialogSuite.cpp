@@ -123,17 +123,14 @@ void ZV_API Show(ADMDialogRef ref, HostBool show) {
     DialogManager::The().Show(*dialog, show != 0);
 }
 
-#define DIALOG_OPERATIONS(X)                                                                 \
-  X(Create)                                                                                  \
-  X(Modal)                                                                                   \
-  X(PopupModal)                                                                              \
-  X(Destroy)                                                                                 \
-  X(EndModal)                                                                                \
-  X(SetDrawProc)                                                                             \
-  X(SetTrackProc)                                                                            \
-  X(SetNotifyProc) X(SetDestroyProc) X(DefaultDraw) X(DefaultTrack) X(DefaultNotify)         \
-      X(SetUserData) X(GetUserData) X(GetItem) X(GetPluginRef) X(GetBoundsRect) X(IsVisible) \
-          X(Show)
+// A list that clang-format rewraps differently on every run: kept as written.
+// clang-format off
+#define DIALOG_OPERATIONS(X) \
+  X(Create) X(Modal) X(PopupModal) X(Destroy) X(EndModal) X(SetDrawProc) X(SetTrackProc) \
+  X(SetNotifyProc) X(SetDestroyProc) X(DefaultDraw) X(DefaultTrack) X(DefaultNotify) \
+  X(SetUserData) X(GetUserData) X(GetItem) X(GetPluginRef) X(GetBoundsRect) X(IsVisible) \
+  X(Show)
+// clang-format on
 
 const ADMDialogSuite10 kTable = {DIALOG_OPERATIONS(ZV_TABLE_ENTRY)};
 

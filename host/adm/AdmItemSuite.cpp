@@ -155,17 +155,14 @@ void ZV_API GetText(ADMItemRef ref, char *text, int32_t maxLength) {
            maxLength);
 }
 
-#define ITEM_OPERATIONS(X)                                                               \
-  X(SetNotifyProc)                                                                       \
-  X(SetTrackProc)                                                                        \
-  X(DefaultNotify)                                                                       \
-  X(DefaultTrack)                                                                        \
-  X(GetList)                                                                             \
-  X(GetDialog)                                                                           \
-  X(GetPluginRef)                                                                        \
-  X(GetID) X(SetPicture) X(Enable) X(IsEnabled) X(Show) X(IsVisible) X(SetBooleanValue)  \
-      X(GetBooleanValue) X(SetFloatValue) X(GetFloatValue) X(SetIntValue) X(GetIntValue) \
-          X(SetText) X(GetText)
+// A list that clang-format rewraps differently on every run: kept as written.
+// clang-format off
+#define ITEM_OPERATIONS(X) \
+  X(SetNotifyProc) X(SetTrackProc) X(DefaultNotify) X(DefaultTrack) X(GetList) \
+  X(GetDialog) X(GetPluginRef) X(GetID) X(SetPicture) X(Enable) X(IsEnabled) X(Show) \
+  X(IsVisible) X(SetBooleanValue) X(GetBooleanValue) X(SetFloatValue) X(GetFloatValue) \
+  X(SetIntValue) X(GetIntValue) X(SetText) X(GetText)
+// clang-format on
 
 const ADMItemSuite7 kTable = {ITEM_OPERATIONS(ZV_TABLE_ENTRY)};
 

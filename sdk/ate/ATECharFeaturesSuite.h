@@ -11,7 +11,8 @@ typedef struct ATECharFeaturesSuite {
   /* A new set with no attribute assigned. */
   ATEErr(ZV_API *Initialize)(CharFeaturesRef *features);
   /* Getters: *isAssigned tells whether the attribute has one value over the text read. */
-  ATEErr(ZV_API *GetDirOverride)(CharFeaturesRef features, HostBool *isAssigned, DirOverride *value);
+  ATEErr(ZV_API *GetDirOverride)(CharFeaturesRef features, HostBool *isAssigned,
+                                 DirOverride *value);
   ATEErr(ZV_API *GetDigitSet)(CharFeaturesRef features, HostBool *isAssigned, DigitSet *value);
   ATEErr(ZV_API *GetDiacVPos)(CharFeaturesRef features, HostBool *isAssigned, DiacVPos *value);
   ATEErr(ZV_API *GetDiacXOffset)(CharFeaturesRef features, HostBool *isAssigned, float *value);

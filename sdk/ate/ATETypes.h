@@ -33,92 +33,92 @@ typedef int32_t Kashidas;
 
 /* The 86 text-engine suites, each as X(kind, version), in the order the module acquires
  * them. The suite of a kind is named "ATE " kind " Suite". */
-#define ATE_SUITE_KINDS(X) \
-  X(ApplicationPaint, 1) \
-  X(CompFont, 1) \
-  X(CompFontClass, 1) \
-  X(CompFontClassSet, 1) \
-  X(CompFontComponent, 1) \
-  X(CompFontSet, 1) \
-  X(GlyphRun, 1) \
-  X(GlyphRunsIterator, 1) \
-  X(MojiKumi, 1) \
-  X(MojiKumiSet, 1) \
-  X(TextFrame, 101) \
-  X(TextFramesIterator, 1) \
-  X(TextLine, 1) \
-  X(TextLinesIterator, 1) \
-  X(TextResources, 1) \
-  X(ApplicationTextResources, 1) \
-  X(DocumentTextResources, 101) \
-  X(VersionInfo, 1) \
-  X(ArrayApplicationPaintRef, 1) \
-  X(ArrayReal, 1) \
-  X(ArrayBool, 1) \
-  X(ArrayInteger, 1) \
-  X(ArrayLineCapType, 1) \
-  X(ArrayFigureStyle, 1) \
-  X(ArrayLineJoinType, 1) \
-  X(ArrayWariChuJustification, 1) \
-  X(ArrayStyleRunAlignment, 1) \
-  X(ArrayAutoKernType, 1) \
-  X(ArrayBaselineDirection, 1) \
-  X(ArrayLanguage, 1) \
-  X(ArrayFontCapsOption, 1) \
-  X(ArrayFontBaselineOption, 1) \
+#define ATE_SUITE_KINDS(X)              \
+  X(ApplicationPaint, 1)                \
+  X(CompFont, 1)                        \
+  X(CompFontClass, 1)                   \
+  X(CompFontClassSet, 1)                \
+  X(CompFontComponent, 1)               \
+  X(CompFontSet, 1)                     \
+  X(GlyphRun, 1)                        \
+  X(GlyphRunsIterator, 1)               \
+  X(MojiKumi, 1)                        \
+  X(MojiKumiSet, 1)                     \
+  X(TextFrame, 101)                     \
+  X(TextFramesIterator, 1)              \
+  X(TextLine, 1)                        \
+  X(TextLinesIterator, 1)               \
+  X(TextResources, 1)                   \
+  X(ApplicationTextResources, 1)        \
+  X(DocumentTextResources, 101)         \
+  X(VersionInfo, 1)                     \
+  X(ArrayApplicationPaintRef, 1)        \
+  X(ArrayReal, 1)                       \
+  X(ArrayBool, 1)                       \
+  X(ArrayInteger, 1)                    \
+  X(ArrayLineCapType, 1)                \
+  X(ArrayFigureStyle, 1)                \
+  X(ArrayLineJoinType, 1)               \
+  X(ArrayWariChuJustification, 1)       \
+  X(ArrayStyleRunAlignment, 1)          \
+  X(ArrayAutoKernType, 1)               \
+  X(ArrayBaselineDirection, 1)          \
+  X(ArrayLanguage, 1)                   \
+  X(ArrayFontCapsOption, 1)             \
+  X(ArrayFontBaselineOption, 1)         \
   X(ArrayFontOpenTypePositionOption, 1) \
-  X(ArrayUnderlinePosition, 1) \
-  X(ArrayStrikethroughPosition, 1) \
-  X(ArrayParagraphJustification, 1) \
-  X(ArrayArrayReal, 1) \
-  X(ArrayBurasagariType, 1) \
-  X(ArrayPreferredKinsokuOrder, 1) \
-  X(ArrayKinsokuRef, 1) \
-  X(ArrayMojiKumiRef, 1) \
-  X(ArrayMojiKumiSetRef, 1) \
-  X(ArrayTabStopsRef, 1) \
-  X(ArrayLeadingType, 1) \
-  X(ArrayFontRef, 1) \
-  X(ArrayGlyphID, 1) \
-  X(ArrayRealPoint, 1) \
-  X(ArrayRealMatrix, 1) \
-  X(ArrayParagraphDirection, 1) \
-  X(ArrayJustificationMethod, 1) \
-  X(ArrayKashidas, 1) \
-  X(ArrayDirOverride, 1) \
-  X(ArrayDigitSet, 1) \
-  X(ArrayDiacVPos, 1) \
-  X(CharFeatures, 101) \
-  X(CharInspector, 101) \
-  X(CharStyle, 1) \
-  X(CharStyles, 1) \
-  X(CharStylesIterator, 1) \
-  X(Find, 101) \
-  X(Font, 1) \
-  X(Glyph, 1) \
-  X(Glyphs, 1) \
-  X(GlyphsIterator, 1) \
-  X(Kinsoku, 1) \
-  X(KinsokuSet, 1) \
-  X(ParaFeatures, 101) \
-  X(Paragraph, 1) \
-  X(ParagraphsIterator, 1) \
-  X(ParaInspector, 101) \
-  X(ParaStyle, 1) \
-  X(ParaStyles, 1) \
-  X(ParaStylesIterator, 1) \
-  X(Spell, 101) \
-  X(Stories, 1) \
-  X(Story, 1) \
-  X(TabStop, 1) \
-  X(TabStops, 1) \
-  X(TabStopsIterator, 1) \
-  X(TextRange, 1) \
-  X(TextRanges, 1) \
-  X(TextRangesIterator, 1) \
-  X(TextRunsIterator, 1) \
-  X(WordsIterator, 1) \
-  X(ArrayLine, 1) \
+  X(ArrayUnderlinePosition, 1)          \
+  X(ArrayStrikethroughPosition, 1)      \
+  X(ArrayParagraphJustification, 1)     \
+  X(ArrayArrayReal, 1)                  \
+  X(ArrayBurasagariType, 1)             \
+  X(ArrayPreferredKinsokuOrder, 1)      \
+  X(ArrayKinsokuRef, 1)                 \
+  X(ArrayMojiKumiRef, 1)                \
+  X(ArrayMojiKumiSetRef, 1)             \
+  X(ArrayTabStopsRef, 1)                \
+  X(ArrayLeadingType, 1)                \
+  X(ArrayFontRef, 1)                    \
+  X(ArrayGlyphID, 1)                    \
+  X(ArrayRealPoint, 1)                  \
+  X(ArrayRealMatrix, 1)                 \
+  X(ArrayParagraphDirection, 1)         \
+  X(ArrayJustificationMethod, 1)        \
+  X(ArrayKashidas, 1)                   \
+  X(ArrayDirOverride, 1)                \
+  X(ArrayDigitSet, 1)                   \
+  X(ArrayDiacVPos, 1)                   \
+  X(CharFeatures, 101)                  \
+  X(CharInspector, 101)                 \
+  X(CharStyle, 1)                       \
+  X(CharStyles, 1)                      \
+  X(CharStylesIterator, 1)              \
+  X(Find, 101)                          \
+  X(Font, 1)                            \
+  X(Glyph, 1)                           \
+  X(Glyphs, 1)                          \
+  X(GlyphsIterator, 1)                  \
+  X(Kinsoku, 1)                         \
+  X(KinsokuSet, 1)                      \
+  X(ParaFeatures, 101)                  \
+  X(Paragraph, 1)                       \
+  X(ParagraphsIterator, 1)              \
+  X(ParaInspector, 101)                 \
+  X(ParaStyle, 1)                       \
+  X(ParaStyles, 1)                      \
+  X(ParaStylesIterator, 1)              \
+  X(Spell, 101)                         \
+  X(Stories, 1)                         \
+  X(Story, 1)                           \
+  X(TabStop, 1)                         \
+  X(TabStops, 1)                        \
+  X(TabStopsIterator, 1)                \
+  X(TextRange, 1)                       \
+  X(TextRanges, 1)                      \
+  X(TextRangesIterator, 1)              \
+  X(TextRunsIterator, 1)                \
+  X(WordsIterator, 1)                   \
+  X(ArrayLine, 1)                       \
   X(ArrayComposerEngine, 1)
 
 #define ATE_SUITE_NAME(kind) "ATE " #kind " Suite"
@@ -211,15 +211,15 @@ typedef struct ArrayLine_Opaque *ArrayLineRef;
 typedef struct ArrayComposerEngine_Opaque *ArrayComposerEngineRef;
 
 /* The three leading operations of the suite of handle kind `kind`. */
-#define ATE_HANDLE_SUITE_HEAD(kind)                                                       \
-  void(ZV_API *AddRef)(kind##Ref handle);                                                 \
-  void(ZV_API *Release)(kind##Ref handle);                                                \
+#define ATE_HANDLE_SUITE_HEAD(kind)         \
+  void(ZV_API * AddRef)(kind##Ref handle);  \
+  void(ZV_API * Release)(kind##Ref handle); \
   HostBool(ZV_API *IsNull)(kind##Ref handle)
 
 /* The suite of a kind whose operations beyond the leading three the module never calls. */
-#define ATE_DECLARE_HANDLE_SUITE(kind)                                                    \
-  typedef struct ATE##kind##Suite {                                                       \
-    ATE_HANDLE_SUITE_HEAD(kind);                                                          \
+#define ATE_DECLARE_HANDLE_SUITE(kind) \
+  typedef struct ATE##kind##Suite {    \
+    ATE_HANDLE_SUITE_HEAD(kind);       \
   } ATE##kind##Suite
 
 #endif
