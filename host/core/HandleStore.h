@@ -14,6 +14,7 @@
 // reports.
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <type_traits>
@@ -162,13 +163,19 @@ class HandleStore final : public HandleStoreBase {
  private:
   static constexpr uint32_t kNoSlot = UINT32_MAX;
 
-  struct Slot {
+  struct SlotFields {
     T value{};
     uint32_t refs = 0;
     uint32_t nextFree = kNoSlot;  // while free: the slot freed after this one
     uint32_t number = 0;          // while live: its handle's number; else 0
     uint16_t nextTag = 0;         // the bits above the index of the slot's next handle
   };
+  // A slot is padded to a power of two bytes, so that finding one by its index is a shift.
+  static constexpr size_t kPadding = std::bit_ceil(sizeof(SlotFields)) - sizeof(SlotFields);
+  struct PaddedSlot : SlotFields {
+    std::byte padding[kPadding];
+  };
+  using Slot = std::conditional_t<kPadding == 0, SlotFields, PaddedSlot>;
 
   // A handle's slot index. Slot 0 is never live, so index 0 finds no object.
   static size_t IndexOf(const void *handle) {
