@@ -73,10 +73,10 @@ void Story::ReadCharFeaturesOfRuns(int32_t start, int32_t end, uint32_t hint,
   }
 }
 
-CharFeatureSet Story::CharFeaturesAcrossRuns(int32_t start, int32_t end, uint32_t hint) const {
+CharFeatureSet Story::CharFeaturesOf(int32_t start, int32_t end, uint32_t hint) const {
   CharFeatureSet features;
   bool first = true;
-  ReadCharFeaturesOfRuns(start, end, hint, features, first);
+  ReadCharFeatures(start, end, hint, features, first);
   return features;
 }
 

@@ -92,12 +92,13 @@ class Story {
     }
     ReadCharFeaturesOfRuns(start, end, hint, features, first);
   }
-  // The character attributes of [start, end) alone: ReadCharFeatures() of that one span.
-  CharFeatureSet CharFeaturesOf(int32_t start, int32_t end, uint32_t hint) const {
-    if (InRun(start, end, hint)) [[likely]]
-      return {runs_[hint].attributes, CharFeatureSet::kAll};
-    return CharFeaturesAcrossRuns(start, end, hint);
+  // The attributes of the one run that holds all of [start, end); null for an empty span
+  // and for one across runs.
+  const CharAttributes *SoleRunAttributes(int32_t start, int32_t end, uint32_t hint) const {
+    return InRun(start, end, hint) ? &runs_[hint].attributes : nullptr;
   }
+  // The character attributes of [start, end) alone: ReadCharFeatures() of that one span.
+  CharFeatureSet CharFeaturesOf(int32_t start, int32_t end, uint32_t hint) const;
   void ApplyCharFeatures(int32_t start, int32_t end, const CharFeatureSet &features);
   // Calls sink(from, to, attributes) for every run of [start, end), clipped to it, in order.
   template <class Sink>
@@ -132,7 +133,6 @@ class Story {
     return start < end && run < runs_.size() && runs_[run].start <= start && end <= RunEnd(run);
   }
   uint32_t SearchRun(int32_t position) const;
-  CharFeatureSet CharFeaturesAcrossRuns(int32_t start, int32_t end, uint32_t hint) const;
   void ReadCharFeaturesOfRuns(int32_t start, int32_t end, uint32_t hint, CharFeatureSet &features,
                               bool &first) const;
   void AppendRun(int32_t start, const CharAttributes &attributes);

@@ -77,8 +77,15 @@ ATEErr GetCharFeatures(TextRangeRef range, CharFeaturesRef *features) {
     return Refuse(Engine().ranges, range, "GetCharFeatures");
   if (found.story == nullptr) return kATEBadParameterErr;
   const TextSpan &span = *found.span;
-  return HandOut(Engine().charFeatures,
-                 found.story->CharFeaturesOf(span.start, span.end, span.runHint), features);
+  const Story &story = *found.story;
+  // A span within one run, the common case, is made straight from the run's attributes. A
+  // set built on the stack first would be copied in wider moves than it was written with,
+  // and those wait until the writes are done.
+  if (const CharAttributes *sole = story.SoleRunAttributes(span.start, span.end, span.runHint))
+      [[likely]]
+    return HandOut(Engine().charFeatures, CharFeatureSet{*sole, CharFeatureSet::kAll}, features);
+  return HandOut(Engine().charFeatures, story.CharFeaturesOf(span.start, span.end, span.runHint),
+                 features);
 }
 
 ATEErr SetLocalParaFeatures(TextRangeRef range, ParaFeaturesRef features) {
