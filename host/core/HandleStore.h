@@ -100,16 +100,23 @@ class HandleStore final : public HandleStoreBase {
   // taken.
   template <class Ref, class Value>
   Ref Make(Value &&value) {
+    return MakeFilled<Ref>([&](T &object) { object = std::forward<Value>(value); });
+  }
+  // The same, built by fill(object) in its slot, so that it is not copied: a copy right after
+  // the writes that built it would wait for them. The slot holds what Free() left: T{} for a
+  // kind that holds memory, else the last object, which fill overwrites.
+  template <class Ref, class Fill>
+  Ref MakeFilled(Fill &&fill) {
     const uint32_t index = firstFree_;
     if (index == kNoSlot) [[unlikely]]
       return nullptr;
     Slot &slot = slots_[index];
     firstFree_ = slot.nextFree;
-    slot.value = std::forward<Value>(value);
+    fill(slot.value);
     slot.refs = 1;
     const uint32_t number = (uint32_t{slot.nextTag} << HandleNumber::kIndexBits) | index;
     slot.number = number;
-    // Only now, with the object made from a `value` that may be one of the store's own:
+    // Only now, with the object made from what may be one of the store's own objects:
     // growing moves them.
     if (firstFree_ == kNoSlot) [[unlikely]]
       AddFreeSlot();

@@ -37,6 +37,11 @@ class HandleTable final : public LiveCounter {
   Ref Make(Value &&value) {
     return store_.template Make<Ref>(std::forward<Value>(value));
   }
+  // The same, built in place by fill(object) (HandleStore::MakeFilled).
+  template <class Ref, class Fill>
+  Ref MakeFilled(Fill &&fill) {
+    return store_.template MakeFilled<Ref>(std::forward<Fill>(fill));
+  }
 
   // The object behind a live handle; null for a null handle, and for a dead or foreign one,
   // which is also reported as misuse of `operation`.

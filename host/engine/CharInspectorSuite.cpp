@@ -17,13 +17,17 @@ ATEErr Inspect(CharInspectorRef inspector, CharAttribute attribute, HandleTable<
   if (found.span == nullptr) [[unlikely]]
     return Refuse(inspectors, inspector, operation);
   if (found.story == nullptr) return kATEBadParameterErr;
-  ValueArray array;
   const TextSpan &span = *found.span;
-  found.story->ForEachRun(span.start, span.end, span.runHint,
-                          [&](int32_t, int32_t, const CharAttributes &attributes) {
-                            array.Push(attributes[attribute]);
-                          });
-  return HandOut(arrays, std::move(array), values);
+  const Story &story = *found.story;
+  return HandOutFilled(
+      arrays,
+      [&](ValueArray &array) {
+        story.ForEachRun(span.start, span.end, span.runHint,
+                         [&](int32_t, int32_t, const CharAttributes &attributes) {
+                           array.Push(attributes[attribute]);
+                         });
+      },
+      values);
 }
 
 ATEErr GetKashidas(CharInspectorRef inspector, ArrayKashidasRef *values) {

@@ -60,14 +60,21 @@ inline ATEErr Refuse(const HandleTable<T> &table, Ref ref, const char *operation
   return table.Refuse(ref, operation, kATEBadParameterErr);
 }
 
-// Hands out a new object with one reference for the caller.
-// `value` is moved or copied once, into the table.
-template <class Ref, class T, class Value>
-inline ATEErr HandOut(HandleTable<T> &table, Value &&value, Ref *out) {
-  Ref ref = table.template Make<Ref>(std::forward<Value>(value));
+// Hands out a new object with one reference for the caller, built in the table by
+// fill(object) (HandleStore::MakeFilled).
+template <class Ref, class T, class Fill>
+inline ATEErr HandOutFilled(HandleTable<T> &table, Fill &&fill, Ref *out) {
+  Ref ref = table.template MakeFilled<Ref>(std::forward<Fill>(fill));
   if (ref == nullptr) return kATEOutOfMemoryErr;
   *out = ref;
   return kATENoError;
+}
+
+// The same, made from `value`, which is moved or copied once, into the table.
+template <class Ref, class T, class Value>
+inline ATEErr HandOut(HandleTable<T> &table, Value &&value, Ref *out) {
+  return HandOutFilled(
+      table, [&](T &object) { object = std::forward<Value>(value); }, out);
 }
 
 // A span behind a range or inspector handle, and the story it lies in. The story is null
