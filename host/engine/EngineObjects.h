@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "HostTypes.h"
+
 namespace zvhost::engine {
 
 class Story;
@@ -51,12 +53,12 @@ struct FramePlace {
 class ValueArray {
  public:
   void Push(int32_t value) {
-    if (size_ < kInline) {
+    if (size_ < kInline) [[likely]] {
       inline_[static_cast<size_t>(size_)] = value;
-    } else {
-      more_.push_back(value);
+      ++size_;
+      return;
     }
-    ++size_;
+    PushMore(value);
   }
   int32_t Size() const { return size_; }
   // `index` must be below Size().
@@ -67,6 +69,13 @@ class ValueArray {
 
  private:
   static constexpr int32_t kInline = 4;
+
+  // Past the values kept inline: out of line, so that a push of a range's few runs is inline.
+  ZV_COLD void PushMore(int32_t value) {
+    more_.push_back(value);
+    ++size_;
+  }
+
   std::array<int32_t, kInline> inline_{};
   std::vector<int32_t> more_;
   int32_t size_ = 0;

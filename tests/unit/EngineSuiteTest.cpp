@@ -231,6 +231,44 @@ TEST_F(EngineSuiteTest, AWalkFollowsTheRunsAsTheModuleWritesThem) {
   ExpectNothingAlive();
 }
 
+TEST_F(EngineSuiteTest, AnInspectorReadsEveryRunPastTheFewKeptInline) {
+  // Nine runs of one character each in story 0, kashidas 0, 1, 2, 0, ...
+  std::vector<Kashidas> written;
+  for (int32_t at = 0; at < 9; ++at) {
+    CharFeaturesRef features = nullptr;
+    ASSERT_EQ(chars_.Initialize(&features), 0);
+    ASSERT_EQ(chars_.SetKashidas(features, at % 3), 0);
+    TextRangeRef character = RangeOf(0, at, at + 1);
+    ASSERT_EQ(range_.SetLocalCharFeatures(character, features), 0);
+    range_.Release(character);
+    chars_.Release(features);
+    written.push_back(at % 3);
+  }
+  const auto readAll = [&](int32_t from, int32_t to) {
+    TextRangeRef range = RangeOf(0, from, to);
+    CharInspectorRef inspector = nullptr;
+    EXPECT_EQ(range_.GetCharInspector(range, &inspector), 0);
+    ArrayKashidasRef values = nullptr;
+    EXPECT_EQ(inspector_.GetKashidas(inspector, &values), 0);
+    int32_t size = 0;
+    EXPECT_EQ(kashidas_.GetSize(values, &size), 0);
+    std::vector<Kashidas> read(static_cast<size_t>(size), -1);
+    for (int32_t i = 0; i < size; ++i) {
+      EXPECT_EQ(kashidas_.Item(values, i, &read[static_cast<size_t>(i)]), 0);
+    }
+    kashidas_.Release(values);
+    inspector_.Release(inspector);
+    range_.Release(range);
+    return read;
+  };
+  EXPECT_EQ(readAll(0, 9), written);
+  // Arrays made after it, in the slots it and its inspector freed, hold only their own runs.
+  EXPECT_EQ(readAll(1, 2), (std::vector<Kashidas>{1}));
+  EXPECT_EQ(readAll(2, 3), (std::vector<Kashidas>{2}));
+  EXPECT_EQ(readAll(3, 9), (std::vector<Kashidas>(written.begin() + 3, written.end())));
+  ExpectNothingAlive();
+}
+
 TEST_F(EngineSuiteTest, ACharacterInspectorGivesTheValuesOfTheRunsInOrder) {
   TextRangeRef range = RangeOf(0, 1, 8);
   CharInspectorRef inspector = nullptr;
