@@ -16,7 +16,7 @@ HostChecks::~HostChecks() {
 }
 
 ATEErr HostChecks::Planned(uint32_t operation) {
-  return current_->services_.failures.Take(operation);
+  return current_->services_.failures.TakeCounted(operation);
 }
 
 size_t HostChecks::LiveRefs() {

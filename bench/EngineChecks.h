@@ -19,8 +19,11 @@ namespace zvbench {
 struct NoChecks {
   // Whether a handle may be refused or an object not be made.
   static constexpr bool kChecks = false;
-  // The code the call numbered `operation` is to fail with; 0: it goes on.
-  static constexpr ATEErr Failure(uint32_t) { return kATENoError; }
+  // The code the call at the failure point Point is to fail with; 0: it goes on.
+  template <class Point>
+  static constexpr ATEErr Failure() {
+    return kATENoError;
+  }
 
   // A walk's handle is its position's address; any other handle is the run's index plus one.
   template <class Ref>
@@ -52,11 +55,11 @@ class HostChecks {
   HostChecks();
   ~HostChecks();
 
-  static ATEErr Failure(uint32_t operation) {
-    zvhost::FailurePlan &plan = current_->services_.failures;
-    if (plan.CountUnplanned(operation)) [[likely]]
+  template <class Point>
+  static ATEErr Failure() {
+    if (Point::CountUnplanned()) [[likely]]
       return kATENoError;
-    return Planned(operation);
+    return Planned(Point::number);
   }
 
   // A new object of Ref's kind naming `target`, with one reference; null when no handle is
@@ -92,8 +95,8 @@ class HostChecks {
  private:
   static constexpr const char *kOperation = "a walk's call";
 
-  // The failure planned for this call, or 0: the way of every call while one is planned, kept
-  // out of line as the host keeps it.
+  // The failure planned for this call, counted already, or 0: the way of every call while
+  // one is planned, kept out of line as the host keeps it.
   static ATEErr Planned(uint32_t operation);
 
   template <class Ref>

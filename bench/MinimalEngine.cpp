@@ -14,24 +14,24 @@ const MinimalEngine *gEngine = nullptr;
 
 constexpr char kSuite[] = "Minimal Engine";
 
-// The number of an operation, as the host numbers its own for failures on demand.
-#define ZV_MINIMAL_OPERATION(name) ZV_FAILPOINT_NUMBER(kSuite, #name)
+// The failure point of an operation, as the host has one for each of its own.
+#define ZV_MINIMAL_OPERATION(name) ZV_FAILPOINT(kSuite, #name)
 
 // The suite functions over the checks C: each counts itself, finds its handle and answers.
 template <class C>
 struct SuitesOver {
-  // Counts this call of the operation numbered kNumber and answers step(), or the failure
+  // Counts this call at the failure point Point and answers step(), or the failure
   // planned for the call.
-  template <const uint32_t &kNumber, class Step>
+  template <class Point, class Step>
   static ATEErr Counted(Step &&step) {
-    if (const ATEErr error = C::Failure(kNumber)) [[unlikely]]
+    if (const ATEErr error = C::template Failure<Point>()) [[unlikely]]
       return error;
     return step();
   }
   // The same with the position of `walk` handed to step(); a bad handle is refused.
-  template <const uint32_t &kNumber, class Step>
+  template <class Point, class Step>
   static ATEErr AtPosition(TextRunsIteratorRef walk, Step &&step) {
-    return Counted<kNumber>([&]() -> ATEErr {
+    return Counted<Point>([&]() -> ATEErr {
       uint32_t *position = C::Position(walk);
       if (C::kChecks && position == nullptr) [[unlikely]]
         return kATEBadParameterErr;
@@ -39,9 +39,9 @@ struct SuitesOver {
     });
   }
   // The same with the run that `ref` names handed to step(); a bad handle is refused.
-  template <const uint32_t &kNumber, class Ref, class Step>
+  template <class Point, class Ref, class Step>
   static ATEErr AtRun(Ref ref, Step &&step) {
-    return Counted<kNumber>([&]() -> ATEErr {
+    return Counted<Point>([&]() -> ATEErr {
       uintptr_t run = 0;
       if (!C::Target(ref, run)) [[unlikely]]
         return kATEBadParameterErr;
@@ -84,9 +84,9 @@ struct SuitesOver {
         walk, [&](uint32_t &position) { return HandOut(position, run); });
   }
   // An object of Out's kind naming the run that `in` names.
-  template <const uint32_t &kNumber, class In, class Out>
+  template <class Point, class In, class Out>
   static ATEErr ZV_API Derive(In in, Out *out) {
-    return AtRun<kNumber>(in, [&](uintptr_t run) { return HandOut(run, out); });
+    return AtRun<Point>(in, [&](uintptr_t run) { return HandOut(run, out); });
   }
   template <size_t kAttribute, class Value>
   static ATEErr ZV_API GetFeature(CharFeaturesRef features, HostBool *assigned, Value *value) {

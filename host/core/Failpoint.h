@@ -1,10 +1,11 @@
 // The check at the top of every host operation: returns the code with which this call is to
 // fail, or 0. Every call is counted (calls are numbered from start-up on).
 //
-// ZV_FAILPOINT_NUMBER(suite, "Operation") is the operation's number, found once at start-up
-// from the two literals, so a check through it is one increment of the call count and, while
-// no failure is planned, one branch that is never taken. Failpoint() by names finds the
-// number by the names' addresses on every call: for operations off the hot path.
+// ZV_FAILPOINT(suite, "Operation") is the operation's failure point: its number, found once
+// at start-up from the two literals, and its own call counter, in which the live host's plan
+// counts it. A check through it is one increment of that counter and, while the host plans no
+// failure, one branch that is never taken. Failpoint() by names finds the number by the
+// names' addresses on every call: for operations off the hot path.
 #pragma once
 
 #include <algorithm>
@@ -24,9 +25,22 @@ struct OperationText {
 };
 
 template <OperationText Suite, OperationText Operation>
-inline const uint32_t kOperationNumber = FailurePlan::OperationNumber(Suite.chars, Operation.chars);
+struct OperationPoint {
+  // The host's calls of the operation; zero before any code runs, so that it can be named
+  // before the number below is found.
+  static inline uint64_t hostCalls = 0;
+  static inline const uint32_t number =
+      FailurePlan::OperationNumber(Suite.chars, Operation.chars, &hostCalls);
 
-#define ZV_FAILPOINT_NUMBER(suite, operation) ::zvhost::kOperationNumber<suite, operation>
+  // Counts a call by the host and tells whether it may go on without asking the host's plan:
+  // true while the host plans no failure.
+  static bool CountUnplanned() {
+    ++hostCalls;
+    return !FailurePlan::HostPlanArmed();
+  }
+};
+
+#define ZV_FAILPOINT(suite, operation) ::zvhost::OperationPoint<suite, operation>
 
 inline HostErr Failpoint(const char *suite, const char *operation) {
   FailurePlan &plan = HostServices::The().failures;

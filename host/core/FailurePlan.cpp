@@ -98,16 +98,88 @@ FailureRule FailurePlan::Parse(const std::string &text) {
   return rule;
 }
 
+namespace {
+
+// The operations' numbers and their own counters, process-wide and never shrinking, so that a
+// number means the same in every plan.
+struct OperationRegistry {
+  std::mutex guard;
+  std::map<std::string, uint32_t, std::less<>> numbers;
+  std::vector<uint64_t *> hostCounts;  // by number; null where an operation has none
+};
+
+OperationRegistry &Operations() {
+  static OperationRegistry registry;
+  return registry;
+}
+
+// The counter of its own that the operation numbered `operation` has, or null.
+uint64_t *HostCount(uint32_t operation) {
+  OperationRegistry &registry = Operations();
+  const std::lock_guard<std::mutex> lock(registry.guard);
+  return operation < registry.hostCounts.size() ? registry.hostCounts[operation] : nullptr;
+}
+
+}  // namespace
+
+FailurePlan::FailurePlan(Counting counting) : counting_(counting) {
+  if (counting_ != Counting::kHostCalls) return;
+  // Calls are counted from the host's start-up on.
+  OperationRegistry &registry = Operations();
+  const std::lock_guard<std::mutex> lock(registry.guard);
+  for (uint64_t *count : registry.hostCounts) {
+    if (count != nullptr) *count = 0;
+  }
+  hostArmed_ = false;
+}
+
+FailurePlan::~FailurePlan() {
+  if (counting_ == Counting::kHostCalls) hostArmed_ = false;
+}
+
 uint32_t FailurePlan::OperationNumber(std::string_view suite, std::string_view operation) {
-  // Process-wide and never shrinking, so that a number means the same in every plan.
-  static std::mutex guard;
-  static std::map<std::string, uint32_t, std::less<>> numbers;
   std::string name;
   name.reserve(suite.size() + 1 + operation.size());
   name.append(suite).append("/").append(operation);
-  const std::lock_guard<std::mutex> lock(guard);
-  auto [found, added] = numbers.try_emplace(std::move(name), static_cast<uint32_t>(numbers.size()));
+  OperationRegistry &registry = Operations();
+  const std::lock_guard<std::mutex> lock(registry.guard);
+  auto [found, added] =
+      registry.numbers.try_emplace(std::move(name), static_cast<uint32_t>(registry.numbers.size()));
   return found->second;
+}
+
+uint32_t FailurePlan::OperationNumber(std::string_view suite, std::string_view operation,
+                                      uint64_t *count) {
+  const uint32_t number = OperationNumber(suite, operation);
+  OperationRegistry &registry = Operations();
+  const std::lock_guard<std::mutex> lock(registry.guard);
+  if (number >= registry.hostCounts.size()) registry.hostCounts.resize(number + 1, nullptr);
+  registry.hostCounts[number] = count;
+  return number;
+}
+
+uint64_t &FailurePlan::Count(uint32_t operation) {
+  if (counting_ == Counting::kHostCalls) {
+    if (uint64_t *count = HostCount(operation)) return *count;
+  }
+  if (operation >= calls_.size()) calls_.resize(operation + 1);
+  return calls_[operation];
+}
+
+uint64_t FailurePlan::Counted(uint32_t operation) const {
+  if (counting_ == Counting::kHostCalls) {
+    if (const uint64_t *count = HostCount(operation)) return *count;
+  }
+  return operation < calls_.size() ? calls_[operation] : 0;
+}
+
+HostErr FailurePlan::Take(uint32_t operation) {
+  const uint64_t call = ++Count(operation);
+  return armed_ ? Planned(operation, call) : 0;
+}
+
+HostErr FailurePlan::TakeCounted(uint32_t operation) {
+  return armed_ ? Planned(operation, Counted(operation)) : 0;
 }
 
 void FailurePlan::Add(FailureRule rule) {
@@ -123,12 +195,6 @@ void FailurePlan::Add(FailureRule rule) {
   Arm(true);
 }
 
-void FailurePlan::CountUpTo(uint32_t operation) {
-  calls_.resize(operation + 1);
-  countedOperations_ = calls_.size();
-  Arm(armed_);
-}
-
 HostErr FailurePlan::Take(const char *suite, const char *operation) {
   auto [place, added] = places_.try_emplace({suite, operation}, 0);
   if (added) place->second = OperationNumber(suite, operation);
@@ -138,9 +204,8 @@ HostErr FailurePlan::Take(const char *suite, const char *operation) {
 uint64_t FailurePlan::Calls(const std::string &operation) const {
   const size_t slash = operation.find('/');
   if (slash == std::string::npos) return 0;
-  const uint32_t number = OperationNumber(std::string_view(operation).substr(0, slash),
-                                          std::string_view(operation).substr(slash + 1));
-  return number < calls_.size() ? calls_[number] : 0;
+  return Counted(OperationNumber(std::string_view(operation).substr(0, slash),
+                                 std::string_view(operation).substr(slash + 1)));
 }
 
 HostErr FailurePlan::Planned(uint32_t operation, uint64_t call) {

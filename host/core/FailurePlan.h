@@ -4,8 +4,10 @@
 // planned, so that a call number means the same in every run of a script.
 //
 // Every operation has a number, the same in every plan of the process, and a plan keeps its
-// counts in an array by that number: a call site that knows its number (Failpoint.h) counts
-// a call with one increment, and while no failure is planned that is all it costs.
+// counts by that number. The live host's plan counts each operation that has a counter of its
+// own (Failpoint.h) in that counter, at an address fixed when the program is linked: a call
+// site counts a call with one increment and, while the host plans no failure, tests one flag.
+// Every other plan counts in an array of its own.
 #pragma once
 
 #include <cstdint>
@@ -34,6 +36,15 @@ struct FailureRule {
 
 class FailurePlan {
  public:
+  // Whether the plan is the live host's, which counts in the operations' own counters. One
+  // plan at a time may be: the host's services are one at a time.
+  enum class Counting { kOwnCalls, kHostCalls };
+
+  explicit FailurePlan(Counting counting = Counting::kOwnCalls);
+  ~FailurePlan();
+  FailurePlan(const FailurePlan &) = delete;
+  FailurePlan &operator=(const FailurePlan &) = delete;
+
   // Reads "SUITE/OPERATION:CODE[:COUNT]", "SUITE/OPERATION:CODE@N" or
   // "SUITE/OPERATION:CODE@N+"; throws UsageError naming what is wrong. An '@' in the code
   // field always starts the call number (a code holding '@' is written in decimal).
@@ -41,28 +52,21 @@ class FailurePlan {
 
   // The number of "SUITE/OPERATION" in every plan; the same names give the same number.
   static uint32_t OperationNumber(std::string_view suite, std::string_view operation);
+  // The same, with `count` as where the host's plan counts its calls from now on. For
+  // counters that live as long as the program, given once an operation, before main.
+  static uint32_t OperationNumber(std::string_view suite, std::string_view operation,
+                                  uint64_t *count);
+  // Whether the live host's plan has a failure planned: while not, a call that the host's
+  // plan counts in its own counter needs nothing else.
+  static bool HostPlanArmed() { return hostArmed_; }
 
   // Throws UsageError for a rule that can never apply: its one call has been made already.
   void Add(FailureRule rule);
   // Counts this call of the operation numbered `operation` and returns the code it is to
   // fail with, or 0.
-  HostErr Take(uint32_t operation) {
-    if (operation >= countedOperations_) [[unlikely]]
-      CountUpTo(operation);
-    const uint64_t call = ++calls_[operation];
-    if (!armed_) [[likely]]
-      return 0;
-    return Planned(operation, call);
-  }
-  // The common case of Take(), for callers that can go another way: while no failure is
-  // planned, counts this call of the operation numbered `operation` and returns true. Returns
-  // false without counting when the call needs Take().
-  bool CountUnplanned(uint32_t operation) {
-    if (operation >= unplannedLimit_) [[unlikely]]
-      return false;
-    ++calls_[operation];
-    return true;
-  }
+  HostErr Take(uint32_t operation);
+  // The same for a call already counted in the operation's own counter, by a host's plan.
+  HostErr TakeCounted(uint32_t operation);
   // The same by name. Both names must live as long as the plan (the callers pass literals):
   // the number is found by their addresses first, by the text only the first time.
   HostErr Take(const char *suite, const char *operation);
@@ -80,25 +84,26 @@ class FailurePlan {
     }
   };
   HostErr Planned(uint32_t operation, uint64_t call);
-  void CountUpTo(uint32_t operation);
+  // Where this plan counts the calls of an operation, and how many it has counted.
+  uint64_t &Count(uint32_t operation);
+  uint64_t Counted(uint32_t operation) const;
   // Removes a rule that has done its work.
   void Drop(std::vector<Rule>::iterator rule) {
     rules_.erase(rule);
     Arm(!rules_.empty());
   }
-  // Records whether a failure is planned, and the limit of the unplanned way that follows.
+  // Records whether a failure is planned, for the host's calls as well if it is the host's.
   void Arm(bool armed) {
     armed_ = armed;
-    unplannedLimit_ = armed ? 0 : countedOperations_;
+    if (counting_ == Counting::kHostCalls) hostArmed_ = armed;
   }
 
+  static inline bool hostArmed_ = false;
+
+  Counting counting_;
   std::vector<Rule> rules_;
-  bool armed_ = false;            // !rules_.empty()
-  std::vector<uint64_t> calls_;   // by operation number
-  size_t countedOperations_ = 0;  // calls_.size()
-  // countedOperations_ while no failure is planned, else 0: one comparison with it tells
-  // CountUnplanned() both that the operation is counted and that nothing is planned.
-  size_t unplannedLimit_ = 0;
+  bool armed_ = false;           // !rules_.empty()
+  std::vector<uint64_t> calls_;  // by operation number, where no counter of its own counts
   std::unordered_map<std::pair<const char *, const char *>, uint32_t, PlaceHash> places_;
 };
 

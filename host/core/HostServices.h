@@ -30,7 +30,7 @@ class HostServices : public SoleInstance<HostServices> {
 
   Output output;
   Findings findings;
-  FailurePlan failures;
+  FailurePlan failures{FailurePlan::Counting::kHostCalls};
   SuiteRegistry suites;
   CommandTable commands;
   HandleRegistry handles;

@@ -4,7 +4,7 @@ namespace zvhost::engine {
 
 ATEErr TakeFailureOrCall(uint32_t operation, ATEErr (*call)(const void *arguments),
                          const void *arguments) {
-  if (HostErr failure = OpenDocuments().Failures().Take(operation)) return failure;
+  if (HostErr failure = OpenDocuments().Failures().TakeCounted(operation)) return failure;
   return call(arguments);
 }
 

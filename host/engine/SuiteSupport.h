@@ -22,24 +22,25 @@ inline TextEngine &Engine() {
   return OpenDocuments().Engine();
 }
 
-// Takes the failure planned for this call of the operation numbered `operation`, or else
-// answers call(arguments). The way of every call while a failure is planned; out of line.
+// Takes the failure planned for this call, counted already, of the operation numbered
+// `operation`, or else answers call(arguments). The way of every call while the host plans a
+// failure; out of line.
 ATEErr TakeFailureOrCall(uint32_t operation, ATEErr (*call)(const void *arguments),
                          const void *arguments);
 
-// A suite function as the module calls it: the operation's failure point, then `Operation`.
-// While no failure is planned, the failure point is the call count's increment and one
-// branch, and the operation runs inline after it; a planned failure takes the way out of
-// line, so the common way saves no registers for it.
-template <auto Operation, const uint32_t &kNumber>
+// A suite function as the module calls it: the operation's failure point `Point`
+// (ZV_FAILPOINT), then `Operation`. While no failure is planned, the failure point is the
+// call counter's increment and one branch, and the operation runs inline after it; a planned
+// failure takes the way out of line, so the common way saves no registers for it.
+template <auto Operation, class Point>
 struct Checked;
-template <class... Args, ATEErr (*Operation)(Args...), const uint32_t &kNumber>
-struct Checked<Operation, kNumber> {
+template <class... Args, ATEErr (*Operation)(Args...), class Point>
+struct Checked<Operation, Point> {
   static ATEErr ZV_API Call(Args... args) {
-    if (OpenDocuments().Failures().CountUnplanned(kNumber)) [[likely]]
+    if (Point::CountUnplanned()) [[likely]]
       return Operation(args...);
     const std::tuple<Args...> arguments{args...};
-    return TakeFailureOrCall(kNumber, &CallWith, &arguments);
+    return TakeFailureOrCall(Point::number, &CallWith, &arguments);
   }
 
  private:
@@ -50,8 +51,7 @@ struct Checked<Operation, kNumber> {
 
 // A suite table's entry for an operation that returns a code; each file names its suite
 // kSuite.
-#define ZV_CHECKED_ENTRY(operation) \
-  Checked<operation, ZV_FAILPOINT_NUMBER(kSuite, #operation)>::Call,
+#define ZV_CHECKED_ENTRY(operation) Checked<operation, ZV_FAILPOINT(kSuite, #operation)>::Call,
 
 // Answers a handle that `table` does not hold live: reported as misuse of `operation`. A
 // function that ends with it keeps the report off its common way.

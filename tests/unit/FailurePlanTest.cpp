@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "host/core/Failpoint.h"
 #include "host/core/FailurePlan.h"
 #include "host/core/UsageError.h"
 
@@ -148,27 +149,45 @@ TEST(FailurePlan, AnOperationHasOneNumberInEveryPlanAndEachPlanCountsItsOwnCalls
   EXPECT_EQ(second.Calls("AI Art Set Suite/NoSuchOperation"), 0u);
 }
 
-// The unplanned way counts a call only while nothing is planned and the operation is counted
-// already; otherwise it leaves the call to Take(), which counts it and fails it as planned.
-TEST(FailurePlan, TheUnplannedWayStepsAsideWhileAFailureIsPlanned) {
+// The host's plan counts an operation that has a failure point of its own in the point's
+// counter, which call sites increment themselves, and says when it plans a failure; every
+// other plan keeps counting its own calls.
+TEST(FailurePlan, TheHostsPlanCountsInTheFailurePointsOwnCounters) {
+  using Point = ZV_FAILPOINT("AI Art Set Suite", "IndexArtSet");
   const uint32_t number = FailurePlan::OperationNumber(kSuite, kOperation);
-  const uint32_t later = FailurePlan::OperationNumber(kSuite, "AnOperationNamedLater");
-  FailurePlan plan;
-  // A number the plan has not counted yet goes to Take() once; then it is counted.
-  EXPECT_FALSE(plan.CountUnplanned(later));
-  EXPECT_EQ(plan.Take(later), 0);
-  EXPECT_TRUE(plan.CountUnplanned(number));
-  EXPECT_TRUE(plan.CountUnplanned(later));
+  EXPECT_EQ(Point::number, number);
+  Point::hostCalls = 7;  // calls of an earlier host
+  {
+    FailurePlan host(FailurePlan::Counting::kHostCalls);
+    FailurePlan other;
+    EXPECT_EQ(Point::hostCalls, 0u);  // counted from the host's start-up on
+    EXPECT_TRUE(Point::CountUnplanned());
+    EXPECT_EQ(host.Take(kSuite, kOperation), 0);  // by name: the same counter
+    EXPECT_EQ(host.Take(number), 0);
+    EXPECT_EQ(Point::hostCalls, 3u);
+    EXPECT_EQ(host.Calls("AI Art Set Suite/IndexArtSet"), 3u);
+    EXPECT_EQ(other.Take(number), 0);
+    EXPECT_EQ(other.Calls("AI Art Set Suite/IndexArtSet"), 1u);
+    EXPECT_EQ(Point::hostCalls, 3u);
 
-  plan.Add(FailurePlan::Parse("AI Art Set Suite/IndexArtSet:-108@3"));
-  EXPECT_FALSE(plan.CountUnplanned(number));
-  EXPECT_FALSE(plan.CountUnplanned(later));
-  EXPECT_EQ(plan.Take(number), 0);     // call 2
-  EXPECT_EQ(plan.Take(number), -108);  // call 3: the rule is used up
-  EXPECT_TRUE(plan.CountUnplanned(number));
-  EXPECT_TRUE(plan.CountUnplanned(later));
-  EXPECT_EQ(plan.Calls("AI Art Set Suite/IndexArtSet"), 4u);
-  EXPECT_EQ(plan.Calls("AI Art Set Suite/AnOperationNamedLater"), 3u);
+    // A rule of another plan leaves the host's calls on their way.
+    other.Add(FailurePlan::Parse("AI Art Set Suite/IndexArtSet:-108"));
+    EXPECT_FALSE(FailurePlan::HostPlanArmed());
+    host.Add(FailurePlan::Parse("AI Art Set Suite/IndexArtSet:-108@5"));
+    EXPECT_TRUE(FailurePlan::HostPlanArmed());
+    EXPECT_FALSE(Point::CountUnplanned());  // call 4
+    EXPECT_EQ(host.TakeCounted(number), 0);
+    EXPECT_FALSE(Point::CountUnplanned());  // call 5
+    EXPECT_EQ(host.TakeCounted(number), -108);
+    EXPECT_FALSE(FailurePlan::HostPlanArmed());  // the rule is used up
+    EXPECT_TRUE(Point::CountUnplanned());
+    EXPECT_EQ(host.Calls("AI Art Set Suite/IndexArtSet"), 6u);
+
+    host.Add(FailurePlan::Parse("AI Art Set Suite/IndexArtSet:-108"));
+    EXPECT_TRUE(FailurePlan::HostPlanArmed());
+  }
+  // Gone, the host plans nothing.
+  EXPECT_FALSE(FailurePlan::HostPlanArmed());
 }
 
 }  // namespace
