@@ -36,6 +36,16 @@ class EngineSuiteTest : public EngineHostTest {
     EXPECT_EQ(chars_.GetKashidas(features, &assigned, &value), 0);
     return {value, assigned != 0};
   }
+  // Every value of an array of kashidas, in order.
+  std::vector<Kashidas> ValuesOf(ArrayKashidasRef values) {
+    int32_t size = 0;
+    EXPECT_EQ(kashidas_.GetSize(values, &size), 0);
+    std::vector<Kashidas> read(static_cast<size_t>(std::max(size, 0)), -1);
+    for (int32_t i = 0; i < size; ++i) {
+      EXPECT_EQ(kashidas_.Item(values, i, &read[static_cast<size_t>(i)]), 0);
+    }
+    return read;
+  }
 };
 
 TEST_F(EngineSuiteTest, EveryTextEngineSuiteIsOfferedWithItsLeadingOperations) {
@@ -250,12 +260,7 @@ TEST_F(EngineSuiteTest, AnInspectorReadsEveryRunPastTheFewKeptInline) {
     EXPECT_EQ(range_.GetCharInspector(range, &inspector), 0);
     ArrayKashidasRef values = nullptr;
     EXPECT_EQ(inspector_.GetKashidas(inspector, &values), 0);
-    int32_t size = 0;
-    EXPECT_EQ(kashidas_.GetSize(values, &size), 0);
-    std::vector<Kashidas> read(static_cast<size_t>(size), -1);
-    for (int32_t i = 0; i < size; ++i) {
-      EXPECT_EQ(kashidas_.Item(values, i, &read[static_cast<size_t>(i)]), 0);
-    }
+    const std::vector<Kashidas> read = ValuesOf(values);
     kashidas_.Release(values);
     inspector_.Release(inspector);
     range_.Release(range);
@@ -277,13 +282,7 @@ TEST_F(EngineSuiteTest, ACharacterInspectorGivesTheValuesOfTheRunsInOrder) {
   ASSERT_EQ(inspector_.GetKashidas(inspector, &values), 0);
   int32_t size = 0;
   ASSERT_EQ(kashidas_.GetSize(values, &size), 0);
-  std::vector<Kashidas> read;
-  for (int32_t i = 0; i < size; ++i) {
-    Kashidas value = -1;
-    ASSERT_EQ(kashidas_.Item(values, i, &value), 0);
-    read.push_back(value);
-  }
-  EXPECT_EQ(read, (std::vector<Kashidas>{0, 0, 1, 0}));
+  EXPECT_EQ(ValuesOf(values), (std::vector<Kashidas>{0, 0, 1, 0}));
   Kashidas value = -1;
   EXPECT_EQ(kashidas_.GetLast(values, &value), 0);
   EXPECT_EQ(value, 0);
