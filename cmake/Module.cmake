@@ -10,10 +10,15 @@ set(ZARVEL_TRACE_SOURCES ${ZARVEL_MODULE_SOURCES})
 list(FILTER ZARVEL_TRACE_SOURCES INCLUDE REGEX "/Trace\\.cpp$")
 list(FILTER ZARVEL_MODULE_SOURCES EXCLUDE REGEX "/Trace\\.cpp$")
 
+# Position-independent, as a shared object's code must be. Only the module's code is made so
+# here: the host's, the tests' and the benchmarks' go into programs only, and are compiled as
+# the compiler compiles a program's (on Debian, as a position-independent program, which reaches
+# its own globals directly, not through the table of a shared object's).
 add_library(zarvel_module_objects OBJECT ${ZARVEL_MODULE_SOURCES})
 target_link_libraries(zarvel_module_objects PUBLIC zarvel_module_includes zarvel_build_options)
 set_target_properties(zarvel_module_objects PROPERTIES CXX_VISIBILITY_PRESET hidden
-                                                       VISIBILITY_INLINES_HIDDEN ON)
+                                                       VISIBILITY_INLINES_HIDDEN ON
+                                                       POSITION_INDEPENDENT_CODE ON)
 
 # The module as the tests and benchmarks link it in: the same objects, and a trace with a sink.
 add_library(zarvel_trace_sink OBJECT ${ZARVEL_TRACE_SOURCES})
