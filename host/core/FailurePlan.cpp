@@ -6,6 +6,7 @@
 #include <limits>
 #include <map>
 #include <mutex>
+#include <stdexcept>
 
 #include "host/core/UsageError.h"
 
@@ -124,6 +125,10 @@ uint64_t *HostCount(uint32_t operation) {
 
 FailurePlan::FailurePlan(Counting counting) : counting_(counting) {
   if (counting_ != Counting::kHostCalls) return;
+  if (hostPlanLive_) {
+    throw std::logic_error("only one failure plan at a time may count the host's calls");
+  }
+  hostPlanLive_ = true;
   // Calls are counted from the host's start-up on.
   OperationRegistry &registry = Operations();
   const std::lock_guard<std::mutex> lock(registry.guard);
@@ -134,7 +139,9 @@ FailurePlan::FailurePlan(Counting counting) : counting_(counting) {
 }
 
 FailurePlan::~FailurePlan() {
-  if (counting_ == Counting::kHostCalls) hostArmed_ = false;
+  if (counting_ != Counting::kHostCalls) return;
+  hostArmed_ = false;
+  hostPlanLive_ = false;
 }
 
 uint32_t FailurePlan::OperationNumber(std::string_view suite, std::string_view operation) {

@@ -40,6 +40,8 @@ class FailurePlan {
   // plan at a time may be: the host's services are one at a time.
   enum class Counting { kOwnCalls, kHostCalls };
 
+  // Throws std::logic_error for a second plan that would count the host's calls while one
+  // does: the two would share the counters and the flag below.
   explicit FailurePlan(Counting counting = Counting::kOwnCalls);
   ~FailurePlan();
   FailurePlan(const FailurePlan &) = delete;
@@ -99,6 +101,7 @@ class FailurePlan {
   }
 
   static inline bool hostArmed_ = false;
+  static inline bool hostPlanLive_ = false;  // a plan counting the host's calls lives
 
   Counting counting_;
   std::vector<Rule> rules_;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -161,6 +162,11 @@ TEST(FailurePlan, TheHostsPlanCountsInTheFailurePointsOwnCounters) {
     FailurePlan host(FailurePlan::Counting::kHostCalls);
     FailurePlan other;
     EXPECT_EQ(Point::hostCalls, 0u);  // counted from the host's start-up on
+    // A second plan counting in the same counters is refused, and leaves the counts alone.
+    ++Point::hostCalls;
+    EXPECT_THROW(FailurePlan{FailurePlan::Counting::kHostCalls}, std::logic_error);
+    EXPECT_EQ(Point::hostCalls, 1u);
+    Point::hostCalls = 0;
     EXPECT_TRUE(Point::CountUnplanned());
     EXPECT_EQ(host.Take(kSuite, kOperation), 0);  // by name: the same counter
     EXPECT_EQ(host.Take(number), 0);
@@ -186,8 +192,9 @@ TEST(FailurePlan, TheHostsPlanCountsInTheFailurePointsOwnCounters) {
     host.Add(FailurePlan::Parse("AI Art Set Suite/IndexArtSet:-108"));
     EXPECT_TRUE(FailurePlan::HostPlanArmed());
   }
-  // Gone, the host plans nothing.
+  // Gone, the host plans nothing, and the next host may make its plan.
   EXPECT_FALSE(FailurePlan::HostPlanArmed());
+  EXPECT_NO_THROW(FailurePlan{FailurePlan::Counting::kHostCalls});
 }
 
 }  // namespace
