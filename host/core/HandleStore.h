@@ -111,8 +111,10 @@ class HandleStore final : public HandleStoreBase {
     if (index == kNoSlot) [[unlikely]]
       return nullptr;
     Slot &slot = slots_[index];
-    firstFree_ = slot.nextFree;
+    // The slot leaves the free queue only once it is filled: a fill that throws leaves it
+    // first in the queue, not lost.
     fill(slot.value);
+    firstFree_ = slot.nextFree;
     slot.refs = 1;
     const uint32_t number = (uint32_t{slot.nextTag} << HandleNumber::kIndexBits) | index;
     slot.number = number;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <new>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -90,6 +91,24 @@ TEST(HostHandleStore, AReusedSlotNeverRevivesAHandleThroughEveryGeneration) {
     }
   }
   EXPECT_EQ(made[0], made[510]);
+}
+
+TEST(HostHandleStore, AnObjectWhoseMakingThrowsLeavesItsSlotToTheNext) {
+  HandleRegistry registry;
+  HandleStore<std::string> store(registry, HandleKind{"thing"});
+  auto index = [](Ref ref) { return Number(ref) & HandleNumber::kIndexMask; };
+  Ref kept = store.Make<Ref>(std::string("kept"));
+  const auto throwing = [](std::string &) { throw std::bad_alloc(); };
+  EXPECT_THROW(store.MakeFilled<Ref>(throwing), std::bad_alloc);
+  EXPECT_THROW(store.MakeFilled<Ref>(throwing), std::bad_alloc);
+
+  Ref made = store.Make<Ref>(std::string("made"));
+  ASSERT_NE(made, nullptr);
+  EXPECT_EQ(index(made), index(kept) + 1) << "the slot ready before the throws";
+  EXPECT_EQ(*store.Live(made), "made");
+  EXPECT_EQ(*store.Live(kept), "kept");
+  EXPECT_EQ(store.Objects(), 2u);
+  EXPECT_EQ(store.References(), 2u);
 }
 
 TEST(HostHandleStore, FreedSlotsComeBackOldestFirst) {
