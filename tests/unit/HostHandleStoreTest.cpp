@@ -24,6 +24,10 @@ using Ref = struct Opaque *;
 uintptr_t Number(Ref ref) {
   return reinterpret_cast<uintptr_t>(ref);
 }
+// The index of a handle's slot.
+uintptr_t SlotIndex(Ref ref) {
+  return Number(ref) & HandleNumber::kIndexMask;
+}
 
 TEST(HostHandleStore, ReferencesKeepAnObjectAndTheLastReleaseFreesItAtOnce) {
   HandleRegistry registry;
@@ -69,7 +73,6 @@ TEST(HostHandleStore, AnObjectMadeFromOneOfTheStoresOwnSurvivesTheStoreGrowing) 
 TEST(HostHandleStore, AReusedSlotNeverRevivesAHandleThroughEveryGeneration) {
   HandleRegistry registry;
   HandleStore<int> store(registry, HandleKind{"thing"});
-  auto index = [](Ref ref) { return Number(ref) & HandleNumber::kIndexMask; };
 
   // One object at a time: the store takes turns between its two slots, each freed and taken
   // again past the wrap of its generation.
@@ -81,8 +84,8 @@ TEST(HostHandleStore, AReusedSlotNeverRevivesAHandleThroughEveryGeneration) {
     ASSERT_TRUE(store.Release(ref));
     made.push_back(ref);
   }
-  EXPECT_EQ(index(made[2]), index(made[0]));
-  EXPECT_NE(index(made[1]), index(made[0]));
+  EXPECT_EQ(SlotIndex(made[2]), SlotIndex(made[0]));
+  EXPECT_NE(SlotIndex(made[1]), SlotIndex(made[0]));
   // A slot's handles repeat only after all 255 generations: every 510th made here.
   for (size_t i = 0; i < made.size(); ++i) {
     EXPECT_EQ(store.Live(made[i]), nullptr) << i;
@@ -96,7 +99,6 @@ TEST(HostHandleStore, AReusedSlotNeverRevivesAHandleThroughEveryGeneration) {
 TEST(HostHandleStore, AnObjectWhoseMakingThrowsLeavesItsSlotToTheNext) {
   HandleRegistry registry;
   HandleStore<std::string> store(registry, HandleKind{"thing"});
-  auto index = [](Ref ref) { return Number(ref) & HandleNumber::kIndexMask; };
   Ref kept = store.Make<Ref>(std::string("kept"));
   const auto throwing = [](std::string &) { throw std::bad_alloc(); };
   EXPECT_THROW(store.MakeFilled<Ref>(throwing), std::bad_alloc);
@@ -104,7 +106,7 @@ TEST(HostHandleStore, AnObjectWhoseMakingThrowsLeavesItsSlotToTheNext) {
 
   Ref made = store.Make<Ref>(std::string("made"));
   ASSERT_NE(made, nullptr);
-  EXPECT_EQ(index(made), index(kept) + 1) << "the slot ready before the throws";
+  EXPECT_EQ(SlotIndex(made), SlotIndex(kept) + 1) << "the slot ready before the throws";
   EXPECT_EQ(*store.Live(made), "made");
   EXPECT_EQ(*store.Live(kept), "kept");
   EXPECT_EQ(store.Objects(), 2u);
@@ -114,7 +116,6 @@ TEST(HostHandleStore, AnObjectWhoseMakingThrowsLeavesItsSlotToTheNext) {
 TEST(HostHandleStore, FreedSlotsComeBackOldestFirst) {
   HandleRegistry registry;
   HandleStore<int> store(registry, HandleKind{"thing"});
-  auto index = [](Ref ref) { return Number(ref) & HandleNumber::kIndexMask; };
   Ref a = store.Make<Ref>(1);
   Ref b = store.Make<Ref>(2);
   Ref c = store.Make<Ref>(3);
@@ -122,9 +123,9 @@ TEST(HostHandleStore, FreedSlotsComeBackOldestFirst) {
   store.Release(a);
   // The slot kept ready after c comes first, then those freed, in the order they were.
   Ref ready = store.Make<Ref>(4);
-  for (Ref old : {a, b, c}) EXPECT_NE(index(ready), index(old));
-  EXPECT_EQ(index(store.Make<Ref>(5)), index(b));
-  EXPECT_EQ(index(store.Make<Ref>(6)), index(a));
+  for (Ref old : {a, b, c}) EXPECT_NE(SlotIndex(ready), SlotIndex(old));
+  EXPECT_EQ(SlotIndex(store.Make<Ref>(5)), SlotIndex(b));
+  EXPECT_EQ(SlotIndex(store.Make<Ref>(6)), SlotIndex(a));
   EXPECT_EQ(store.Objects(), 4u);
 }
 
